@@ -1,0 +1,4 @@
+// The game itself: start-up, the screens and the play loop.
+#pragma once
+
+void main_program();

@@ -1,0 +1,184 @@
+// The main thread's queue: SDL's event queue for window-system input plus our
+// own notice queue for ticks posted by other threads. Waiting blocks in
+// poll() on an eventfd (posted notices, signals) and on the display
+// connection (window input), so an idle game costs no CPU.
+#include "platform/internal.h"
+
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <deque>
+#include <mutex>
+#include <poll.h>
+#include <pthread.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+WindowEventHandler window_handler = nullptr;
+NoticeHandler notice_handler = nullptr;
+
+struct NoticeQueue {
+    std::mutex mutex;
+    std::deque<std::uint64_t> queued; // guarded by mutex
+    std::atomic<int> count{0};
+};
+
+// Never destroyed: other threads may post while the process exits.
+NoticeQueue& notices() {
+    static NoticeQueue* queue = new NoticeQueue;
+    return *queue;
+}
+
+int display_fd = -1;
+std::atomic<bool> termination_signalled{false};
+bool sdl_started = false;
+bool video_started = false;
+
+// The eventfd that wakes wait_events(); made on first use, never closed.
+int wake_fd() {
+    static const int fd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    return fd;
+}
+
+void on_termination_signal(int) {
+    termination_signalled.store(true);
+    detail::wake_main_thread();
+}
+
+void install_signal_handlers() {
+    struct sigaction action {};
+    action.sa_handler = on_termination_signal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = 0; // no SA_RESTART: a blocked poll() must return
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+void drain_wake_fd() {
+    std::uint64_t value;
+    while (read(wake_fd(), &value, sizeof value) > 0) {
+    }
+}
+
+bool anything_waiting() {
+    if (notices().count.load() > 0 || termination_signalled.load()) return true;
+    if (!sdl_started) return false;
+    SDL_PumpEvents();
+    return SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_TRUE;
+}
+
+void dispatch_notices() {
+    // Only what is queued now: a notice posted while we dispatch waits for the
+    // next pump, so a fast tick source cannot keep us here forever.
+    std::deque<std::uint64_t> batch;
+    {
+        NoticeQueue& queue = notices();
+        std::lock_guard<std::mutex> lock(queue.mutex);
+        batch.swap(queue.queued);
+        queue.count.store(0);
+    }
+    for (std::uint64_t id : batch)
+        if (notice_handler) notice_handler(id);
+}
+
+void dispatch_signals() {
+    if (termination_signalled.exchange(false) && window_handler)
+        window_handler(WindowEvent{WindowEvent::CloseRequest});
+}
+
+void dispatch_sdl_events() {
+    if (!sdl_started) return;
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) detail::translate_event(event, window_handler);
+}
+
+} // namespace
+
+namespace detail {
+
+bool ensure_sdl_events() {
+    if (sdl_started) return true;
+    wake_fd();
+    // We wait for signals ourselves; SDL's own handlers would only be noticed
+    // at the next pump, which may never come while we block.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    if (SDL_Init(SDL_INIT_EVENTS) != 0) return false;
+    install_signal_handlers();
+    sdl_started = true;
+    return true;
+}
+
+bool ensure_sdl_video() {
+    if (video_started) return true;
+    if (!ensure_sdl_events()) return false;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    video_started = true;
+    return true;
+}
+
+void set_display_fd(int fd) { display_fd = fd; }
+
+void wake_main_thread() {
+    std::uint64_t one = 1;
+    ssize_t written = write(wake_fd(), &one, sizeof one);
+    (void)written; // a full counter already means "wake up"
+}
+
+void block_termination_signals() {
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGINT);
+    sigaddset(&set, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &set, nullptr);
+}
+
+} // namespace detail
+
+void set_window_event_handler(WindowEventHandler handler) { window_handler = handler; }
+
+void set_notice_handler(NoticeHandler handler) { notice_handler = handler; }
+
+void post_notice(std::uint64_t id) {
+    {
+        NoticeQueue& queue = notices();
+        std::lock_guard<std::mutex> lock(queue.mutex);
+        queue.queued.push_back(id);
+        queue.count.store(static_cast<int>(queue.queued.size()));
+    }
+    detail::wake_main_thread();
+}
+
+int pending_notices() { return notices().count.load(); }
+
+void pump_events() {
+    detail::ensure_sdl_events();
+    dispatch_signals();
+    dispatch_sdl_events();
+    dispatch_notices();
+}
+
+void wait_events() {
+    detail::ensure_sdl_events();
+    for (;;) {
+        drain_wake_fd();
+        if (anything_waiting()) break;
+        pollfd fds[2];
+        int count = 0;
+        if (wake_fd() >= 0) fds[count++] = pollfd{wake_fd(), POLLIN, 0};
+        if (display_fd >= 0) fds[count++] = pollfd{display_fd, POLLIN, 0};
+        if (count == 0) {
+            sleep_ms(1); // no way to block on anything: should not happen
+            continue;
+        }
+        poll(fds, static_cast<nfds_t>(count), -1);
+        // Woken by a notice, a signal, window input or an interrupted call:
+        // loop to see whether something really arrived.
+    }
+    pump_events();
+}
+
+} // namespace platform

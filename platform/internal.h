@@ -1,0 +1,35 @@
+// Shared between the files of the platform layer; not for the rest of the program.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <SDL2/SDL.h>
+
+namespace platform::detail {
+
+// Starts SDL's event machinery once (and our signal handling with it).
+// Returns false if SDL cannot start at all.
+bool ensure_sdl_events();
+
+// Starts SDL's video subsystem once. Returns false when no video driver works.
+bool ensure_sdl_video();
+
+// The window system's connection to watch while waiting, or -1 for none.
+void set_display_fd(int fd);
+
+// Turns one SDL event into window events for `handler` (zero, one or more).
+void translate_event(const SDL_Event& event, WindowEventHandler handler);
+
+// Wakes a thread blocked in wait_events(). Async-signal-safe.
+void wake_main_thread();
+
+// Blocks the asynchronous termination signals in the calling thread, so that
+// they reach the main thread, which waits for them.
+void block_termination_signals();
+
+} // namespace platform::detail
+
+namespace platform {
+void stop_all_tick_sources();
+void close_all_windows();
+} // namespace platform

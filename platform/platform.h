@@ -1,0 +1,182 @@
+// Every service the game needs from the operating system, in one place.
+//
+// This header is the only door to SDL2, the window system, OpenGL context
+// handling, threads and the audio device. Nothing outside platform/ includes
+// SDL. The rest of the program sees plain C++ types and callbacks.
+//
+// Threading: everything here is called from the main thread unless a function
+// says otherwise. Tick sources and the audio callback run on threads of their
+// own and only ever talk to the main thread through the notice queue.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+// ---------------------------------------------------------------------------
+// Program folder
+
+// Makes the folder holding the running executable (from /proc/self/exe) the
+// current working folder. Returns false when the folder cannot be found or
+// entered; the working folder is then left alone.
+bool enter_program_folder();
+
+// The folder of the running executable, with a trailing '/'. Empty if unknown.
+std::string program_folder();
+
+// ---------------------------------------------------------------------------
+// Clock and sleeping
+
+// Milliseconds of a monotonic clock, wrapping modulo 2^32.
+std::uint32_t milliseconds();
+
+// Sleeps the calling thread for ms milliseconds; ms <= 0 returns at once.
+// Nothing is dispatched meanwhile.
+void sleep_ms(int ms);
+
+// ---------------------------------------------------------------------------
+// Window events, as the input layer wants to hear them.
+//
+// Key codes are already the game's virtual-key codes (1..255, left and right
+// modifier keys told apart); events for keys without a code are never sent.
+
+struct WindowEvent {
+    enum Kind {
+        KeyDown,      // data = key code; never sent for auto-repeats
+        KeyUp,        // data = key code
+        KeyChar,      // data = character code 1..255
+        MouseDown,    // data = button 1 left, 2 right, 3 middle; x, y
+        MouseUp,      // data = button; x, y
+        MouseMove,    // x, y
+        MouseWheel,   // data = notches, positive away from the user
+        MouseEnter,   // x, y
+        MouseLeave,   // x, y
+        FocusGained,  //
+        FocusLost,    //
+        CloseRequest, // the window's close button, or SIGINT / SIGTERM
+    };
+    Kind kind;
+    int data = 0;
+    int mods = 0; // 1 Shift, 2 Ctrl, 4 Alt, 8 either system key
+    int x = 0;
+    int y = 0;
+};
+
+using WindowEventHandler = void (*)(const WindowEvent& event);
+
+// Installs the one function that receives every window event during
+// pump_events(). Null drops them.
+void set_window_event_handler(WindowEventHandler handler);
+
+// ---------------------------------------------------------------------------
+// The main thread's queue.
+//
+// Two kinds of thing arrive: window-system events (keyboard, mouse, window)
+// and notices posted by other threads (timer ticks). Both are handed out by
+// pump_events() on the main thread, in arrival order within each kind.
+
+using NoticeHandler = void (*)(std::uint64_t id);
+
+// Installs the function that receives every posted notice during pump_events().
+void set_notice_handler(NoticeHandler handler);
+
+// Thread-safe: queues a notice for the main thread and wakes wait_events().
+void post_notice(std::uint64_t id);
+
+// Removes and dispatches everything waiting, without blocking.
+void pump_events();
+
+// Blocks, with no time-out, until something arrives that has not yet been
+// dispatched (anything still queued counts), then pump_events().
+void wait_events();
+
+// Number of notices queued and not yet dispatched (for tests).
+int pending_notices();
+
+// ---------------------------------------------------------------------------
+// Tick sources: one thread per source, sleeping to absolute deadlines every
+// period_ms milliseconds and posting `id` as a notice each time.
+
+using TickSourceId = int;
+
+// Returns 0 when the thread could not be started.
+TickSourceId start_tick_source(int period_ms, std::uint64_t id);
+
+// Stops and joins the source's thread. Notices already posted stay queued.
+void stop_tick_source(TickSourceId source);
+
+// ---------------------------------------------------------------------------
+// Window with an OpenGL context
+
+struct WindowSpec {
+    int width = 640;
+    int height = 480;
+    int x = 32; // client area position, where the window system allows
+    int y = 32;
+    bool fullscreen = false;
+    bool double_buffer = true;
+    bool alpha_bits = false;
+    bool depth_bits = false;
+    bool stencil_bits = false;
+    bool accum_bits = false;
+};
+
+struct Window; // opaque
+
+// Sets the caption used by windows opened from now on (and the open one).
+void set_window_title(const std::string& title);
+
+// Opens a window with a compatibility-profile OpenGL context made current.
+// Returns null when no window or context can be had.
+Window* open_window(const WindowSpec& spec);
+
+// Destroys the window and its context.
+void close_window(Window* window);
+
+// Makes the window's context current on the calling thread.
+bool make_current(Window* window);
+
+// Sets the swap interval (0 or 1). Returns false when the driver refuses.
+bool set_swap_interval(int interval);
+
+// Shows the back buffer.
+void swap_window(Window* window);
+
+// Asks for the OpenGL entry point `name` (null when missing).
+void* gl_proc_address(const char* name);
+
+// Mouse pointer visibility over the game's windows.
+void show_pointer(bool shown);
+
+// Moves the mouse pointer to (x, y) in the window's client coordinates.
+void warp_pointer(Window* window, int x, int y);
+
+// ---------------------------------------------------------------------------
+// Audio output: one stream of interleaved signed 16-bit samples.
+//
+// The callback runs on the audio thread and must fill `bytes` bytes.
+
+using AudioCallback = void (*)(void* user, std::uint8_t* stream, int bytes);
+
+struct AudioSpec {
+    int rate = 44100;
+    int channels = 2;
+    int buffer_frames = 512; // size of one callback request, in frames
+};
+
+// Opens the default output device and starts it. Returns false when no
+// device can be opened (no sound card): the caller then stays silent.
+bool open_audio(const AudioSpec& spec, AudioCallback callback, void* user);
+
+// Stops the device; no callback runs after this returns.
+void close_audio();
+
+// ---------------------------------------------------------------------------
+// Shutdown
+
+// Stops every tick source and the audio device and closes open windows.
+// Called once when the program ends.
+void shutdown();
+
+} // namespace platform

@@ -1,0 +1,116 @@
+// Windows with an OpenGL compatibility context (immediate mode, GL 1.1 calls).
+#include "platform/internal.h"
+
+#include <SDL2/SDL_syswm.h>
+#include <algorithm>
+#include <vector>
+
+namespace platform {
+
+struct Window {
+    SDL_Window* sdl = nullptr;
+    SDL_GLContext context = nullptr;
+};
+
+namespace {
+
+std::string window_title = "Orvessa";
+std::vector<Window*> open_windows;
+int last_swap_interval = -1; // none set yet
+
+int display_connection(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info)) return -1;
+#if defined(SDL_VIDEO_DRIVER_X11)
+    if (info.subsystem == SDL_SYSWM_X11) return XConnectionNumber(info.info.x11.display);
+#endif
+    return -1;
+}
+
+} // namespace
+
+void set_window_title(const std::string& title) {
+    window_title = title;
+    for (Window* window : open_windows) SDL_SetWindowTitle(window->sdl, title.c_str());
+}
+
+Window* open_window(const WindowSpec& spec) {
+    if (!detail::ensure_sdl_video()) return nullptr;
+    SDL_GL_ResetAttributes();
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, spec.alpha_bits ? 8 : 0);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, spec.depth_bits ? 16 : 0);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, spec.stencil_bits ? 8 : 0);
+    SDL_GL_SetAttribute(SDL_GL_ACCUM_RED_SIZE, spec.accum_bits ? 8 : 0);
+    SDL_GL_SetAttribute(SDL_GL_ACCUM_GREEN_SIZE, spec.accum_bits ? 8 : 0);
+    SDL_GL_SetAttribute(SDL_GL_ACCUM_BLUE_SIZE, spec.accum_bits ? 8 : 0);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, spec.double_buffer ? 1 : 0);
+
+    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN;
+    if (spec.fullscreen) flags |= SDL_WINDOW_FULLSCREEN;
+    int x = spec.fullscreen ? 0 : spec.x;
+    int y = spec.fullscreen ? 0 : spec.y;
+    SDL_Window* sdl = SDL_CreateWindow(window_title.c_str(), x, y, spec.width, spec.height, flags);
+    if (!sdl) return nullptr;
+    SDL_GLContext context = SDL_GL_CreateContext(sdl);
+    if (!context) {
+        SDL_DestroyWindow(sdl);
+        return nullptr;
+    }
+    auto* window = new Window{sdl, context};
+    open_windows.push_back(window);
+    last_swap_interval = -1;
+    detail::set_display_fd(display_connection(sdl));
+    return window;
+}
+
+void close_window(Window* window) {
+    if (!window) return;
+    open_windows.erase(std::remove(open_windows.begin(), open_windows.end(), window),
+                       open_windows.end());
+    if (SDL_GL_GetCurrentContext() == window->context) SDL_GL_MakeCurrent(nullptr, nullptr);
+    SDL_GL_DeleteContext(window->context);
+    SDL_DestroyWindow(window->sdl);
+    delete window;
+    if (open_windows.empty()) detail::set_display_fd(-1);
+    last_swap_interval = -1;
+}
+
+bool make_current(Window* window) {
+    if (!window) return SDL_GL_MakeCurrent(nullptr, nullptr) == 0;
+    return SDL_GL_MakeCurrent(window->sdl, window->context) == 0;
+}
+
+bool set_swap_interval(int interval) {
+    // A refused interval is not asked for again until a different one is
+    // wanted: under some X servers every request fails, and asking each frame
+    // costs a round trip.
+    if (interval == last_swap_interval) return true;
+    last_swap_interval = interval;
+    return SDL_GL_SetSwapInterval(interval) == 0;
+}
+
+void swap_window(Window* window) {
+    if (window) SDL_GL_SwapWindow(window->sdl);
+}
+
+void* gl_proc_address(const char* name) { return SDL_GL_GetProcAddress(name); }
+
+void show_pointer(bool shown) {
+    if (!detail::ensure_sdl_video()) return;
+    SDL_ShowCursor(shown ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void warp_pointer(Window* window, int x, int y) {
+    if (window) SDL_WarpMouseInWindow(window->sdl, x, y);
+}
+
+void close_all_windows() {
+    while (!open_windows.empty()) close_window(open_windows.back());
+}
+
+} // namespace platform

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything twice (once under AddressSanitizer
+# and UndefinedBehaviorSanitizer, once as released) and runs the whole test
+# suite on both builds. Ends with ctest's summary of the release build.
+set -euo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
+"$top/scripts/install-packages.sh"
+jobs="$(nproc)"
+
+# Drawing runs on Mesa's software OpenGL without a display; sound plays into
+# SDL's dummy device. Tests that need a real X server start their own Xvfb.
+export SDL_VIDEODRIVER=offscreen
+export SDL_AUDIODRIVER=dummy
+
+cmake -S "$top" -B "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DORVESSA_SANITIZE=ON \
+      -DORVESSA_BENCH=OFF >/dev/null
+cmake --build "$top/build-asan" -j"$jobs"
+ctest --test-dir "$top/build-asan" --output-on-failure -j"$jobs" -LE "slow"
+
+cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$top/build" -j"$jobs"
+ctest --test-dir "$top/build" --output-on-failure -j"$jobs"

@@ -1,0 +1,23 @@
+// The one exception type of the library layer. A runtime error is a hard
+// failure that the game does not catch: the program entry prints its text to
+// standard error and exits with status 255.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+class RuntimeError : public std::runtime_error {
+  public:
+    explicit RuntimeError(const std::string& message) : std::runtime_error(message) {}
+};
+
+// A stream that failed to deliver or accept bytes. Loaders that try one
+// decoder after another treat it as "this decoder does not take the data".
+class StreamError : public RuntimeError {
+  public:
+    explicit StreamError(const std::string& message) : RuntimeError(message) {}
+};
+
+[[noreturn]] void raise_runtime_error(const std::string& message);
+[[noreturn]] void raise_stream_read_error();  // "Error reading from stream"
+[[noreturn]] void raise_stream_write_error(); // "Error writing to stream"
