@@ -3,6 +3,7 @@
 #include "game/rune_update.h"
 #include "rules_fixture.h"
 #include "system/random.h"
+#include "tests/support/recording_render_driver.h"
 
 namespace {
 
@@ -64,4 +65,43 @@ TEST_F(RulesTest, PressureOnAFullBoardAddsNothing) {
     seed_random(dice);
     random_step();
     EXPECT_EQ(random_step(), after);
+}
+
+TEST_F(RulesTest, GaugeHandPointsDownAtHalfPressure) {
+    pressure = 3500;
+    update_pressure();
+    std::vector<std::vector<int>> colors;
+    std::vector<std::vector<float>> ovals;
+    std::vector<float> matrix, hand_matrix, hand;
+    int hand_blend = 0, last_blend = 0;
+    for (const RenderCall& call : render_log()) {
+        if (call.name == "set_color")
+            colors.push_back({int(call.args[0]), int(call.args[1]), int(call.args[2])});
+        if (call.name == "draw_oval") ovals.push_back(call.args);
+        if (call.name == "set_transform") matrix = call.args;
+        if (call.name == "set_blend") last_blend = int(call.args[0]);
+        if (call.name == "draw_line")
+            hand = call.args, hand_matrix = matrix, hand_blend = last_blend;
+    }
+    ASSERT_EQ(ovals.size(), 12u);
+    ASSERT_GE(colors.size(), 12u);
+    const int blue[11] = {0, 22, 44, 67, 89, 112, 134, 157, 179, 202, 224};
+    for (int i = 0; i < 11; ++i) {
+        EXPECT_EQ(colors[i], (std::vector<int>{25 * i, 25 * i, blue[i]}));
+        float size = 80.0f - 2 * i;
+        EXPECT_EQ(ovals[i], (std::vector<float>{0, 0, size, size, 520.0f + i, 380.0f + i}));
+    }
+    EXPECT_EQ(colors[11], (std::vector<int>{250, 250, 225}));
+    EXPECT_EQ(ovals[11], (std::vector<float>{0, 0, 58, 58, 531, 391}));
+    EXPECT_EQ(hand_blend, BLEND_SOLID);
+    ASSERT_EQ(hand.size(), 6u);
+    // The hand's far end, through the matrix in force when it was drawn.
+    float end_x = hand[2] * hand_matrix[0] + hand[3] * hand_matrix[1] + hand[4];
+    float end_y = hand[2] * hand_matrix[2] + hand[3] * hand_matrix[3] + hand[5];
+    EXPECT_NEAR(end_x, 560, 1e-3);
+    EXPECT_NEAR(end_y, 460, 1e-3);
+    // Restored for whatever is drawn next.
+    EXPECT_EQ(colors.back(), (std::vector<int>{255, 255, 255}));
+    EXPECT_EQ(last_blend, BLEND_ALPHA);
+    EXPECT_EQ(matrix, (std::vector<float>{1, 0, 0, 1}));
 }

@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
+
+struct Recorders;
+struct RenderCall;
 
 // One draw_image call as the driver saw it.
 struct DrawnImage {
@@ -33,5 +37,9 @@ class RulesTest : public testing::Test {
     int plays(const SoundRef& sound) const;
     int plays_total() const;
     std::vector<DrawnImage> drawn(const ImageRef& image) const;
+    const std::vector<RenderCall>& render_log() const;
     void forget_log();
+
+  private:
+    std::unique_ptr<Recorders> recorders_;
 };

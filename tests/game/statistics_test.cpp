@@ -27,4 +27,11 @@ TEST_F(RulesTest, ScorePanel) {
     runes_dropped = 100;
     draw_statistics();
     EXPECT_EQ(row(drawn(digit_image), 338), (Row{{588, 0}, {564, 0}, {540, 3}, {516, 8}}));
+
+    // A long game's score times 10000 does not fit in 32 bits.
+    forget_log();
+    score = 300000;
+    runes_dropped = 1000000;
+    draw_statistics();
+    EXPECT_EQ(row(drawn(digit_image), 338), (Row{{588, 0}, {564, 0}, {540, 0}, {516, 3}}));
 }
