@@ -2,6 +2,8 @@
 
 #include "system/messages.h"
 
+#include <atomic>
+
 mixer::mixer() : clock_(clock_ms) {}
 
 mixer::~mixer() {
@@ -56,8 +58,10 @@ void mixer::mix_voices() {
         if (status == 0) {
             // Free: back to the game thread. A full reuse ring keeps the voice
             // here until the next block; nothing is freed on this thread.
+            // The link is read first: once pushed, the voice is the game's.
+            sound* after = voice->next;
             if (finished_.push(voice)) {
-                *link = voice->next;
+                *link = after;
                 continue;
             }
         } else if (status == sound::STOPPED) {
@@ -78,9 +82,12 @@ void mixer::mix_voices() {
 void mixer::convert(std::int16_t* out) {
     for (int i = 0; i < block_samples; ++i) {
         std::int32_t a = accumulator_[i];
-        out[i] = a > 524271    ? std::int16_t{32767}
-                 : a < -524288 ? std::int16_t{-32768}
-                               : static_cast<std::int16_t>(a >> 4);
+        std::int16_t sample = a > 524271    ? std::int16_t{32767}
+                              : a < -524288 ? std::int16_t{-32768}
+                                            : static_cast<std::int16_t>(a >> 4);
+        // Atomic (and as cheap as a plain store): when the mixing falls far
+        // behind, the device may be playing this very fragment.
+        std::atomic_ref<std::int16_t>(out[i]).store(sample, std::memory_order_relaxed);
         accumulator_[i] = 0;
     }
 }

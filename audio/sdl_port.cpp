@@ -3,8 +3,7 @@
 #include "audio/mixer.h"
 #include "platform/platform.h"
 
-#include <algorithm>
-#include <cstring>
+#include <atomic>
 
 sdlport::~sdlport() {
     close();
@@ -12,7 +11,8 @@ sdlport::~sdlport() {
 
 bool sdlport::open(const std::int16_t* ring, int ring_bytes) {
     if (open_) return false;
-    ring_ = reinterpret_cast<const std::uint8_t*>(ring);
+    // Only ever read here; atomic_ref wants a pointer to non-const.
+    ring_ = const_cast<std::int16_t*>(ring);
     ring_bytes_ = ring_bytes;
     played_.store(0);
     platform::AudioSpec spec;
@@ -51,13 +51,17 @@ void sdlport::fill(void* user, std::uint8_t* stream, int bytes) {
     // Pairs with publish(): makes the mixing thread's ring writes visible here.
     (void)port->published_.load(std::memory_order_acquire);
     std::uint64_t played = port->played_.load(std::memory_order_relaxed);
-    int at = static_cast<int>(played % static_cast<std::uint64_t>(port->ring_bytes_));
-    int done = 0;
-    while (done < bytes) {
-        int piece = std::min(bytes - done, port->ring_bytes_ - at);
-        std::memcpy(stream + done, port->ring_ + at, static_cast<std::size_t>(piece));
-        done += piece;
-        at = 0;
+    const int ring_samples = port->ring_bytes_ / 2;
+    int at = static_cast<int>((played / 2) % static_cast<std::uint64_t>(ring_samples));
+    // Sample by sample through atomic loads: after a long stall of the
+    // mixing thread it may be writing the fragment played here (an
+    // underrun, which the service step then deals with).
+    for (int i = 0; i + 1 < bytes; i += 2) {
+        auto sample = static_cast<std::uint16_t>(
+            std::atomic_ref<std::int16_t>(port->ring_[at]).load(std::memory_order_relaxed));
+        stream[i] = static_cast<std::uint8_t>(sample & 0xff);
+        stream[i + 1] = static_cast<std::uint8_t>(sample >> 8);
+        if (++at == ring_samples) at = 0;
     }
     port->played_.store(played + static_cast<std::uint64_t>(bytes), std::memory_order_release);
 }

@@ -19,7 +19,7 @@ class sdlport : public waveport {
   private:
     static void fill(void* user, std::uint8_t* stream, int bytes);
 
-    const std::uint8_t* ring_ = nullptr;
+    std::int16_t* ring_ = nullptr;
     int ring_bytes_ = 0;
     bool open_ = false;
     std::atomic<std::uint64_t> played_{0};
