@@ -61,6 +61,9 @@ Window* open_window(const WindowSpec& spec) {
         SDL_DestroyWindow(sdl);
         return nullptr;
     }
+    // Typed characters arrive only while SDL's text input is on. SDL turns it
+    // on when video starts on the desktop; without it no name could be typed.
+    if (!SDL_IsTextInputActive()) SDL_StartTextInput();
     auto* window = new Window{sdl, context};
     open_windows.push_back(window);
     last_swap_interval = -1;
