@@ -33,10 +33,12 @@ class PrivateXServer {
             pid_ = -1;
         posix_spawn_file_actions_destroy(&actions);
         close(ready[1]);
-        char digits[16] = {};
-        ssize_t got = pid_ > 0 ? read(ready[0], digits, sizeof digits - 1) : -1;
+        // The number may come in pieces; it is complete at its newline.
+        std::string number;
+        char c = 0;
+        while (pid_ > 0 && read(ready[0], &c, 1) == 1 && c != '\n') number += c;
         close(ready[0]);
-        if (got > 0) display_ = ":" + std::string(digits, static_cast<std::size_t>(got - 1));
+        if (c == '\n' && !number.empty()) display_ = ":" + number;
     }
     ~PrivateXServer() {
         if (pid_ <= 0) return;
