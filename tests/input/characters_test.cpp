@@ -26,7 +26,7 @@ TEST_F(Typing, ThreeHundredUnreadCharactersKeepTheFirst256InOrder) {
 
 TEST_F(Typing, OneByteCharactersArriveOthersAndMalformedTextDoNot) {
     inject::text("\xC3\xA9\xE2\x82\xAC\xC3\xBF"); // é, € (no one-byte code), ÿ
-    inject::text("\xC0\xBC");                     // an overlong '<'
+    inject::text("\xC0\xBC\xE0\x80\xBC");         // overlong forms of '<'
     inject::text("\xE2\x82x");                    // cut short, then 'x'
     inject::text("\xED\xA0\x80");                 // a lone surrogate
     inject::text("\xF4\x90\x80\x80");             // beyond the last code point

@@ -15,6 +15,9 @@ TEST_F(Keys, AHeldKeyCountsOnceWhateverItsAutoRepeat) {
     EXPECT_EQ(key_down(65), 1);
     inject::repeat(SDL_SCANCODE_A);
     EXPECT_EQ(key_hit(65), 0);
+    // However the press is reported again, it is the same press.
+    emit_event(create_event(EVENT_KEY_DOWN, nullptr, 65, 0, 0, 0));
+    EXPECT_EQ(key_hit(65), 0);
     inject::release(SDL_SCANCODE_A);
     EXPECT_EQ(key_down(65), 0);
     EXPECT_EQ(key_hit(65), 0);
