@@ -37,6 +37,11 @@ void set_window_title(const std::string& title) {
 
 Window* open_window(const WindowSpec& spec) {
     if (!detail::ensure_sdl_video()) return nullptr;
+    // Loaded once for the whole run: SDL would otherwise unload the OpenGL
+    // driver with each last window and load it afresh with the next display,
+    // and the driver's memory would be reported lost by leak checkers.
+    static const bool gl_library_loaded = SDL_GL_LoadLibrary(nullptr) == 0;
+    (void)gl_library_loaded;
     SDL_GL_ResetAttributes();
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
