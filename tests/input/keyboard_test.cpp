@@ -48,55 +48,19 @@ TEST_F(Keys, ModifierKeysReportTheirSideNeverTheGenericCode) {
     EXPECT_EQ(key_hit(18), 0);
 }
 
-TEST_F(Keys, EachKeyTheGameCanNameArrivesUnderItsCode) {
+TEST_F(Keys, TheGamesFixedKeysAndTheChosenCodesArrive) {
+    // The keys the game acts on by code, and the codes that had to be chosen
+    // for the key names: both Enter keys are Enter, the main keyboard's minus
+    // and equals are 189 and 187, keypad divide is 111.
     const std::pair<SDL_Scancode, int> keys[] = {
-        {SDL_SCANCODE_BACKSPACE, 8},
-        {SDL_SCANCODE_TAB, 9},
-        {SDL_SCANCODE_RETURN, 13},
-        {SDL_SCANCODE_KP_ENTER, 13},
-        {SDL_SCANCODE_PAUSE, 19},
-        {SDL_SCANCODE_CAPSLOCK, 20},
-        {SDL_SCANCODE_ESCAPE, 27},
-        {SDL_SCANCODE_SPACE, 32},
-        {SDL_SCANCODE_PAGEUP, 33},
-        {SDL_SCANCODE_PAGEDOWN, 34},
-        {SDL_SCANCODE_END, 35},
-        {SDL_SCANCODE_HOME, 36},
-        {SDL_SCANCODE_LEFT, 37},
-        {SDL_SCANCODE_UP, 38},
-        {SDL_SCANCODE_RIGHT, 39},
-        {SDL_SCANCODE_DOWN, 40},
-        {SDL_SCANCODE_INSERT, 45},
-        {SDL_SCANCODE_DELETE, 46},
-        {SDL_SCANCODE_0, 48},
-        {SDL_SCANCODE_1, 49},
-        {SDL_SCANCODE_9, 57},
-        {SDL_SCANCODE_A, 65},
-        {SDL_SCANCODE_P, 80},
-        {SDL_SCANCODE_Z, 90},
-        {SDL_SCANCODE_KP_0, 96},
-        {SDL_SCANCODE_KP_1, 97},
-        {SDL_SCANCODE_KP_9, 105},
-        {SDL_SCANCODE_KP_MULTIPLY, 106},
-        {SDL_SCANCODE_KP_PLUS, 107},
-        {SDL_SCANCODE_KP_MINUS, 109},
-        {SDL_SCANCODE_KP_PERIOD, 110},
-        {SDL_SCANCODE_KP_DIVIDE, 111},
-        {SDL_SCANCODE_F1, 112},
-        {SDL_SCANCODE_F12, 123},
-        {SDL_SCANCODE_NUMLOCKCLEAR, 144},
-        {SDL_SCANCODE_SCROLLLOCK, 145},
-        {SDL_SCANCODE_SEMICOLON, 186},
-        {SDL_SCANCODE_EQUALS, 187},
-        {SDL_SCANCODE_COMMA, 188},
-        {SDL_SCANCODE_MINUS, 189},
-        {SDL_SCANCODE_PERIOD, 190},
-        {SDL_SCANCODE_SLASH, 191},
-        {SDL_SCANCODE_GRAVE, 192},
-        {SDL_SCANCODE_LEFTBRACKET, 219},
-        {SDL_SCANCODE_RIGHTBRACKET, 221},
-        {SDL_SCANCODE_APOSTROPHE, 222},
-        {SDL_SCANCODE_NONUSBACKSLASH, 226},
+        {SDL_SCANCODE_BACKSPACE, 8}, {SDL_SCANCODE_RETURN, 13},
+        {SDL_SCANCODE_KP_ENTER, 13}, {SDL_SCANCODE_ESCAPE, 27},
+        {SDL_SCANCODE_SPACE, 32},    {SDL_SCANCODE_LEFT, 37},
+        {SDL_SCANCODE_UP, 38},       {SDL_SCANCODE_RIGHT, 39},
+        {SDL_SCANCODE_DOWN, 40},     {SDL_SCANCODE_P, 80},
+        {SDL_SCANCODE_KP_0, 96},     {SDL_SCANCODE_KP_DIVIDE, 111},
+        {SDL_SCANCODE_F12, 123},     {SDL_SCANCODE_EQUALS, 187},
+        {SDL_SCANCODE_MINUS, 189},   {SDL_SCANCODE_NONUSBACKSLASH, 226},
     };
     EventRecorder recorder;
     std::vector<int> expected;
