@@ -47,6 +47,9 @@ ImageRef sheet(int width, int height, int frames) {
 
 } // namespace
 
+RulesTest::RulesTest() = default;
+RulesTest::~RulesTest() = default;
+
 void RulesTest::SetUp() {
     recorders_ = std::make_unique<Recorders>();
     set_blend(BLEND_ALPHA);
