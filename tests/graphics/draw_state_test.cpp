@@ -3,10 +3,10 @@
 #include "graphics/display.h"
 #include "graphics/display_internal.h"
 #include "graphics/draw_state.h"
+#include "graphics/image_globals.h"
 #include "graphics/images.h"
 #include "graphics/startup.h"
 #include "system/event.h"
-#include "graphics/image_globals.h"
 #include "tests/support/recording_render_driver.h"
 
 #include <gtest/gtest.h>

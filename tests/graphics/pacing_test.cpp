@@ -10,7 +10,9 @@ namespace {
 std::int32_t fake_now = 0;
 std::vector<int> sleeps;
 
-std::int32_t fake_clock() { return fake_now; }
+std::int32_t fake_clock() {
+    return fake_now;
+}
 void fake_sleep(std::int32_t ms) {
     sleeps.push_back(ms);
     fake_now += ms;
@@ -81,7 +83,8 @@ TEST(FramePacer, StaysExactAcrossClockWrapAndLongRuns) {
         now += static_cast<std::uint32_t>(wait);
     }
     // Every frame left on its slot: frame n at n * 1000 / 60 ms.
-    EXPECT_EQ(static_cast<std::uint32_t>(now - start), static_cast<std::uint32_t>(frames * 1000 / 60));
+    EXPECT_EQ(static_cast<std::uint32_t>(now - start),
+              static_cast<std::uint32_t>(frames * 1000 / 60));
 }
 
 TEST(FramePacer, RateZeroNeverWaits) {

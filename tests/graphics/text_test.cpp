@@ -16,9 +16,7 @@ namespace {
 class TFakeGlyph : public TGlyph {
   public:
     TFakeGlyph(bool picture) : picture_(picture) {}
-    PixmapRef pixels() override {
-        return picture_ ? create_pixmap(2, 3, FORMAT_A8, 4) : nullptr;
-    }
+    PixmapRef pixels() override { return picture_ ? create_pixmap(2, 3, FORMAT_A8, 4) : nullptr; }
     float advance() override { return picture_ ? 7.0f : 4.5f; }
     void get_rect(int& x, int& y, int& w, int& h) override {
         x = picture_ ? 3 : 0, y = picture_ ? 5 : 0, w = picture_ ? 2 : 0, h = picture_ ? 3 : 0;
