@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -145,6 +146,16 @@ void swap_window(Window* window);
 
 // Asks for the OpenGL entry point `name` (null when missing).
 void* gl_proc_address(const char* name);
+
+// The full-screen modes of the main screen (bits per pixel, refresh in hz,
+// 0 when unknown). Empty when the video system cannot start.
+struct DisplayMode {
+    int width = 0;
+    int height = 0;
+    int bits = 0;
+    int hz = 0;
+};
+std::vector<DisplayMode> display_modes();
 
 // Mouse pointer visibility over the game's windows.
 void show_pointer(bool shown);
