@@ -13,6 +13,7 @@ constexpr double PRESSURE_EXPONENT = 0.75;
 // The hand is drawn 300 units long and scaled down to the gauge's radius.
 constexpr float HAND_LENGTH = 300;
 constexpr int RIM_DISCS = 11;
+constexpr float RIM_BLUE_FACTOR = 0.9f;
 
 void place_pressure_rune(int kind) {
     int c;
@@ -43,7 +44,9 @@ void draw_pressure_gauge(float fraction, int x, int y, int radius) {
     // Nested discs shade the rim from black at the edge to light inside.
     for (int i = 0; i < RIM_DISCS; ++i) {
         int v = 25 * i;
-        set_color(v, v, float_to_int(v * 0.9f));
+        // The single-precision 0.9 sits just below 0.9 and the product is
+        // not rounded back to single precision, so 50 gives 44, not 45.
+        set_color(v, v, float_to_int(v * static_cast<double>(RIM_BLUE_FACTOR)));
         draw_oval(x - radius + i, y - radius + i, 2 * radius - 2 * i, 2 * radius - 2 * i);
     }
     set_color(250, 250, 225);

@@ -37,6 +37,11 @@ void set_window_title(const std::string& title) {
 
 Window* open_window(const WindowSpec& spec) {
     if (!detail::ensure_sdl_video()) return nullptr;
+    // Loaded once for the whole run: SDL would otherwise unload the OpenGL
+    // driver with each last window and load it afresh with the next display,
+    // and the driver's memory would be reported lost by leak checkers.
+    static const bool gl_library_loaded = SDL_GL_LoadLibrary(nullptr) == 0;
+    (void)gl_library_loaded;
     SDL_GL_ResetAttributes();
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
@@ -61,6 +66,9 @@ Window* open_window(const WindowSpec& spec) {
         SDL_DestroyWindow(sdl);
         return nullptr;
     }
+    // Typed characters arrive only while SDL's text input is on. SDL turns it
+    // on when video starts on the desktop; without it no name could be typed.
+    if (!SDL_IsTextInputActive()) SDL_StartTextInput();
     auto* window = new Window{sdl, context};
     open_windows.push_back(window);
     last_swap_interval = -1;
@@ -98,7 +106,22 @@ void swap_window(Window* window) {
     if (window) SDL_GL_SwapWindow(window->sdl);
 }
 
-void* gl_proc_address(const char* name) { return SDL_GL_GetProcAddress(name); }
+void* gl_proc_address(const char* name) {
+    return SDL_GL_GetProcAddress(name);
+}
+
+std::vector<DisplayMode> display_modes() {
+    std::vector<DisplayMode> modes;
+    if (!detail::ensure_sdl_video()) return modes;
+    int count = SDL_GetNumDisplayModes(0);
+    for (int i = 0; i < count; ++i) {
+        SDL_DisplayMode mode;
+        if (SDL_GetDisplayMode(0, i, &mode) != 0) continue;
+        modes.push_back(
+            {mode.w, mode.h, static_cast<int>(SDL_BITSPERPIXEL(mode.format)), mode.refresh_rate});
+    }
+    return modes;
+}
 
 void show_pointer(bool shown) {
     if (!detail::ensure_sdl_video()) return;

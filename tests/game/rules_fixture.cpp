@@ -5,6 +5,7 @@
 #include "graphics/display.h"
 #include "graphics/image.h"
 #include "system/random.h"
+#include "tests/audio/wav_bytes.h"
 #include "tests/support/recording_audio_driver.h"
 #include "tests/support/recording_render_driver.h"
 #include "tests/support/scratch_folder.h"
@@ -20,23 +21,6 @@ struct Recorders {
 
 namespace {
 
-// A short mono 16-bit WAV of silence.
-std::string silent_wav() {
-    auto le = [](std::string& out, unsigned value, int bytes) {
-        for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>(value >> (8 * i)));
-    };
-    std::string fmt, wav = "RIFF";
-    le(fmt, 1, 2), le(fmt, 1, 2), le(fmt, 44100, 4), le(fmt, 88200, 4), le(fmt, 2, 2);
-    le(fmt, 16, 2);
-    std::string data(200, '\0');
-    le(wav, 4 + 8 + 16 + 8 + 200, 4);
-    wav += "WAVEfmt ";
-    le(wav, 16, 4);
-    wav += fmt + "data";
-    le(wav, 200, 4);
-    return wav + data;
-}
-
 // A sheet of n frames whose pixels exist, so that every drawn frame can be
 // traced back to its image and index.
 ImageRef sheet(int width, int height, int frames) {
@@ -47,6 +31,9 @@ ImageRef sheet(int width, int height, int frames) {
 
 } // namespace
 
+RulesTest::RulesTest() = default;
+RulesTest::~RulesTest() = default;
+
 void RulesTest::SetUp() {
     recorders_ = std::make_unique<Recorders>();
     set_blend(BLEND_ALPHA);
@@ -56,7 +43,7 @@ void RulesTest::SetUp() {
     digit_image = sheet(24, 24, 10);
     board_image = sheet(640, 480, 1);
     auto load = [this](const std::string& name) {
-        std::string url = recorders_->folder.write(name + ".wav", silent_wav());
+        std::string url = recorders_->folder.write(name + ".wav", wav_file({}, pcm16({0, 0})));
         SoundRef sound = load_sound(url, 0);
         recorders_->sound_urls[sound.get()] = url;
         return sound;

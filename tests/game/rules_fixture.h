@@ -21,6 +21,8 @@ struct DrawnImage {
 
 class RulesTest : public testing::Test {
   protected:
+    RulesTest();
+    ~RulesTest() override;
     void SetUp() override;
     void TearDown() override;
 
