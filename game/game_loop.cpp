@@ -74,11 +74,6 @@ void load_character_assets(int character_id) {
     digit_image = load_image_strip("chars/score" + id + ".png", 24, 24, 0, 10, -1);
 }
 
-void empty_board() {
-    for (int c = 0; c < BOARD_COLUMNS; ++c)
-        for (int r = column_top(c); r <= column_bottom(c); ++r) board[c][r] = nullptr;
-}
-
 bool read_play_keys() {
     if (key_hit(key_left) && cursor_column > 0) cursor_column -= 1;
     if (key_hit(key_right) && cursor_column < 8) cursor_column += 1;

@@ -9,9 +9,6 @@ void play_one_game();
 // Loads the board picture, rune sheet, digit sheet and music of a character.
 void load_character_assets(int character_id);
 
-// Empties every cell of the board.
-void empty_board();
-
 // The play loop's key handling for one frame: left, right, drop, pause, each
 // read once with key_hit whether or not it acts. Returns true when P was hit.
 bool read_play_keys();

@@ -68,7 +68,7 @@ void draw_faces(const Honeycomb& comb, int cur_column, int cur_row) {
 
 // Without a single character there is nothing to choose: say why instead of
 // waiting forever on an empty honeycomb, and end the program on Escape.
-[[noreturn]] void report_no_characters(const Honeycomb& comb, const ChannelRef& music) {
+[[noreturn]] void report_no_characters(const Honeycomb& comb, const ChannelRef& channel) {
     const char* message = "No characters were found in the chars folder beside the program.";
     flush_keys();
     select_font(text_font);
@@ -88,7 +88,7 @@ void draw_faces(const Honeycomb& comb, int cur_column, int cur_row) {
         present_frame(-1);
         if (key_hit(key_escape)) break;
     }
-    stop_channel(music);
+    stop_channel(channel);
     std::fprintf(stderr, "Orvessa: %s\n", message);
     throw ProgramEnd{1};
 }
@@ -114,8 +114,8 @@ void move_select_cursor(int key, int& column, int& row) {
 int run_character_select() {
     flush_keys();
     SoundRef select_music = load_sound("incbin::select.ogg", 1);
-    ChannelRef music = play_sound(select_music);
-    set_channel_volume(music, 1);
+    ChannelRef select_channel = play_sound(select_music);
+    set_channel_volume(select_channel, 1);
     Honeycomb comb{};
     comb.background = load_image("incbin::charscreen.png", -1);
     comb.cursor = load_image("incbin::cursor.png", -1);
@@ -123,7 +123,7 @@ int run_character_select() {
     set_transform(0, 1, 1);
     set_color(255, 255, 255);
     fill(comb);
-    if (!any_character(comb)) report_no_characters(comb, music);
+    if (!any_character(comb)) report_no_characters(comb, select_channel);
 
     ImageRef snapshot = create_image(640, 480, 1, 8);
     int cur_column = 3, cur_row = 3;
@@ -155,7 +155,7 @@ int run_character_select() {
     const ImageRef& portrait = comb.portraits[cur_column][cur_row];
     for (float fade = 1; fade >= 0; fade -= 0.05f) {
         clear_frame();
-        set_channel_volume(music, fade);
+        set_channel_volume(select_channel, fade);
         delay(30);
         set_alpha(fade);
         draw_image(snapshot, 0, 0, 0);
@@ -166,6 +166,6 @@ int run_character_select() {
     clear_frame();
     draw_image(portrait, 0, 0, 0);
     present_frame(-1);
-    stop_channel(music);
+    stop_channel(select_channel);
     return comb.cell_ids[cur_column][cur_row];
 }
