@@ -12,7 +12,6 @@
 #include "screens/score_tables.h"
 #include "screens/splash.h"
 #include "screens/title_menu.h"
-#include "system/app_title.h"
 #include "system/embedded.h"
 #include "system/event.h"
 #include "system/messages.h"
