@@ -37,6 +37,11 @@ void set_window_title(const std::string& title) {
 
 Window* open_window(const WindowSpec& spec) {
     if (!detail::ensure_sdl_video()) return nullptr;
+    // SDL unloads the OpenGL library with the last OpenGL window. Loading it
+    // once more ourselves keeps it (and the entry points looked up from it)
+    // in place for the whole run, so a display can be closed and reopened.
+    static bool gl_library_kept = SDL_GL_LoadLibrary(nullptr) == 0;
+    (void)gl_library_kept;
     SDL_GL_ResetAttributes();
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
