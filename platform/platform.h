@@ -176,9 +176,14 @@ struct AudioSpec {
     int buffer_frames = 512; // size of one callback request, in frames
 };
 
-// Opens the default output device and starts it. Returns false when no
-// device can be opened (no sound card): the caller then stays silent.
+// Opens the default output device, paused: pause_audio(false) starts it.
+// Returns false when no device can be opened (no sound card): the caller
+// then stays silent. SDL converts if the hardware wants another format.
 bool open_audio(const AudioSpec& spec, AudioCallback callback, void* user);
+
+// Pauses (no callback runs once this returns; the device plays silence) or
+// resumes the open device.
+void pause_audio(bool paused);
 
 // Stops the device; no callback runs after this returns.
 void close_audio();
