@@ -139,7 +139,7 @@ void texture_upload_640x480(benchmark::State& state) {
 BENCHMARK(texture_upload_640x480)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 // One frame of play as the game draws it: the board picture, 67 runes, 300
-// sparkles turning, growing and fading, the next rune, three numbers and the
+// burst sparkles turning, shrinking and fading, the next rune, three numbers and the
 // gauge. The software rasteriser finishes a frame only when something waits
 // for it, so each frame ends by reading one pixel back, as a swap to a real
 // window would make it finish.
@@ -164,7 +164,7 @@ void play_screen_frame(benchmark::State& state) {
         }
         for (int i = 0; i < 300; ++i) {
             float age = static_cast<float>((i * 7 + frame) % 100);
-            set_transform(age * 9, 0.2f + age * 0.01f, 0.2f + age * 0.01f);
+            set_transform(age * 9, 1.0f - age * 0.01f, 1.0f - age * 0.01f);
             set_alpha(1.0f - age * 0.01f);
             draw_image(p.sparks, static_cast<float>(60 + (i * 37 + frame) % 360),
                        static_cast<float>(100 + (i * 53) % 360 + age), i % 11);
