@@ -4,7 +4,7 @@ Colour rune_colour(int kind) {
     // Lightness climbs with the kind as well as the hue turning, so kinds stay
     // apart for players who cannot tell red from green.
     static constexpr Colour colours[11] = {
-        Colour::hex(0xe0303a), // 0 red: circle
+        Colour::hex(0xe0303a), // 0 red: heart
         Colour::hex(0xff9a1f), // 1 amber: triangle
         Colour::hex(0xffe34a), // 2 yellow: star
         Colour::hex(0x35c24a), // 3 green: diamond

@@ -6,13 +6,18 @@
 
 void rune_shape_path(cairo_t* cr, int kind) {
     switch (kind) {
-    case 0: // circle
-        cairo_arc(cr, 0, 0, 0.9, 0, 2 * M_PI);
+    case 0: // heart
+        cairo_move_to(cr, 0, 0.92);
+        cairo_curve_to(cr, -0.38, 0.62, -1.0, 0.22, -1.0, -0.28);
+        cairo_curve_to(cr, -1.0, -0.78, -0.34, -0.98, 0, -0.5);
+        cairo_curve_to(cr, 0.34, -0.98, 1.0, -0.78, 1.0, -0.28);
+        cairo_curve_to(cr, 1.0, 0.22, 0.38, 0.62, 0, 0.92);
+        cairo_close_path(cr);
         break;
-    case 1: // triangle, point up
-        cairo_move_to(cr, 0, -1.02);
-        cairo_line_to(cr, 1.0, 0.76);
-        cairo_line_to(cr, -1.0, 0.76);
+    case 1: // triangle, point up, its centroid on the centre
+        cairo_move_to(cr, 0, -1.05);
+        cairo_line_to(cr, 0.98, 0.56);
+        cairo_line_to(cr, -0.98, 0.56);
         cairo_close_path(cr);
         break;
     case 2: // five-pointed star
@@ -20,32 +25,33 @@ void rune_shape_path(cairo_t* cr, int kind) {
         break;
     case 3: // tall diamond
         cairo_move_to(cr, 0, -1.05);
-        cairo_line_to(cr, 0.72, 0);
+        cairo_line_to(cr, 0.62, 0);
         cairo_line_to(cr, 0, 1.05);
-        cairo_line_to(cr, -0.72, 0);
+        cairo_line_to(cr, -0.62, 0);
         cairo_close_path(cr);
         break;
     case 4: // square
-        rounded_rect_path(cr, -0.78, -0.78, 1.56, 1.56, 0.16);
+        rounded_rect_path(cr, -0.72, -0.72, 1.44, 1.44, 0.14);
         break;
-    case 5: // drop, point up
-        cairo_move_to(cr, 0, -1.05);
-        cairo_curve_to(cr, 0.3, -0.55, 0.8, -0.15, 0.8, 0.3);
-        cairo_arc(cr, 0, 0.3, 0.8, 0, M_PI);
-        cairo_curve_to(cr, -0.8, -0.15, -0.3, -0.55, 0, -1.05);
+    case 5: // drop, point up, its weight on the centre
+        cairo_move_to(cr, 0, -1.08);
+        cairo_curve_to(cr, 0.26, -0.62, 0.72, -0.26, 0.72, 0.18);
+        cairo_arc(cr, 0, 0.18, 0.72, 0, M_PI);
+        cairo_curve_to(cr, -0.72, -0.26, -0.26, -0.62, 0, -1.08);
         cairo_close_path(cr);
         break;
     default: { // crescent moon, horns to the right
         // The outer disc less a disc shifted right; the arcs meet where the
-        // two circles cross.
-        const double R = 0.98, cx = 0.44, cy = -0.06, r = 0.74, shift = 0.1;
+        // two circles cross. The crescent's weight lies left of its disc, so
+        // the whole is moved right by `offset` to sit in the middle.
+        const double R = 0.98, cx = 0.44, cy = -0.06, r = 0.74, offset = 0.3;
         double d = std::hypot(cx, cy), phi = std::atan2(cy, cx);
         double a = (R * R - r * r + d * d) / (2 * d), h = std::sqrt(R * R - a * a);
         double spread = std::atan2(h, a);
         double p1x = R * std::cos(phi + spread), p1y = R * std::sin(phi + spread);
         double p2x = R * std::cos(phi - spread), p2y = R * std::sin(phi - spread);
-        cairo_arc(cr, -shift, 0, R, phi + spread, phi - spread + 2 * M_PI);
-        cairo_arc_negative(cr, cx - shift, cy, r, std::atan2(p2y - cy, p2x - cx),
+        cairo_arc(cr, offset, 0, R, phi + spread, phi - spread + 2 * M_PI);
+        cairo_arc_negative(cr, cx + offset, cy, r, std::atan2(p2y - cy, p2x - cx),
                            std::atan2(p1y - cy, p1x - cx));
         cairo_close_path(cr);
         break;

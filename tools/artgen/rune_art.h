@@ -1,5 +1,5 @@
 // The eleven rune kinds as pictures. The seven ordinary kinds differ in shape
-// as well as colour (circle, triangle, star, diamond, square, drop, moon);
+// as well as colour (heart, triangle, star, diamond, square, drop, moon);
 // the four special kinds sit in a round metal setting that no ordinary kind has.
 #pragma once
 
