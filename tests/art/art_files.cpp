@@ -9,9 +9,15 @@
 
 namespace art {
 
-std::string assets_dir() { return ORVESSA_ASSETS_DIR; }
-std::string chars_dir() { return ORVESSA_CHARS_DIR; }
-std::string program_dir() { return ORVESSA_PROGRAM_DIR; }
+std::string assets_dir() {
+    return ORVESSA_ASSETS_DIR;
+}
+std::string chars_dir() {
+    return ORVESSA_CHARS_DIR;
+}
+std::string program_dir() {
+    return ORVESSA_PROGRAM_DIR;
+}
 
 std::vector<int> character_ids() {
     std::vector<int> ids;
@@ -61,10 +67,12 @@ Sound read_wav(const std::string& path) {
     Sound s;
     std::string b = read_file(path);
     auto le16 = [&](std::size_t at) {
-        return static_cast<int>(static_cast<unsigned char>(b[at]) | (static_cast<unsigned char>(b[at + 1]) << 8));
+        return static_cast<int>(static_cast<unsigned char>(b[at]) |
+                                (static_cast<unsigned char>(b[at + 1]) << 8));
     };
     auto le32 = [&](std::size_t at) {
-        return static_cast<std::uint32_t>(le16(at)) | (static_cast<std::uint32_t>(le16(at + 2)) << 16);
+        return static_cast<std::uint32_t>(le16(at)) |
+               (static_cast<std::uint32_t>(le16(at + 2)) << 16);
     };
     if (b.size() < 44 || b.compare(0, 4, "RIFF") != 0 || b.compare(8, 8, "WAVEfmt ") != 0) return s;
     std::size_t fmt_length = le32(16);

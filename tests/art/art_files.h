@@ -17,7 +17,7 @@ struct Picture {
     int width = 0, height = 0;
     int colour_type = -1; // as stored in the file: 2 RGB, 6 RGBA
     int bit_depth = 0;
-    int channels = 0;     // 3 or 4, as stored
+    int channels = 0; // 3 or 4, as stored
     std::vector<std::uint8_t> pixels;
 
     const std::uint8_t* at(int x, int y) const {

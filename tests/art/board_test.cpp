@@ -2,8 +2,8 @@
 // 67 cells, and nothing that looks like a cell anywhere else.
 #include "art_files.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <vector>
@@ -55,7 +55,8 @@ Region flood(const Picture& p, int x0, int y0) {
             if (seen[k]) continue;
             const std::uint8_t* a = p.at(x, y);
             const std::uint8_t* b = p.at(nx, ny);
-            int step = std::max({std::abs(a[0] - b[0]), std::abs(a[1] - b[1]), std::abs(a[2] - b[2])});
+            int step =
+                std::max({std::abs(a[0] - b[0]), std::abs(a[1] - b[1]), std::abs(a[2] - b[2])});
             if (step > 4) continue;
             seen[k] = 1;
             stack.push_back({nx, ny});
@@ -129,9 +130,10 @@ TEST(BoardPicture, ScoreDigitsLandOnDarkSlots) {
             double sum = 0;
             int n = 0;
             for (int yy = y[line]; yy < y[line] + 24; ++yy)
-                for (int x = right[line] - 4 * 24; x < right[line]; ++x, ++n) sum += board.luma(x, yy);
-            EXPECT_GT(ink - sum / n, 100) << "board" << id << ": digits of line " << line
-                                          << " would not stand out";
+                for (int x = right[line] - 4 * 24; x < right[line]; ++x, ++n)
+                    sum += board.luma(x, yy);
+            EXPECT_GT(ink - sum / n, 100)
+                << "board" << id << ": digits of line " << line << " would not stand out";
         }
     }
 }

@@ -20,13 +20,13 @@ struct SoundSpec {
 };
 
 const PictureSpec shared_pictures[] = {
-    {"sparks.png", 480, 40, 6},     {"kovname.png", 302, 105, 6},   {"charscreen.png", 640, 480, 2},
-    {"cursor.png", 80, 80, 6},      {"blankface.png", 80, 80, 2},   {"titlescreen.png", 640, 480, 2},
-    {"pointer.png", 80, 32, 6},     {"gameover.png", 276, 78, 6},   {"paused.png", 300, 100, 2},
+    {"sparks.png", 480, 40, 6}, {"kovname.png", 302, 105, 6}, {"charscreen.png", 640, 480, 2},
+    {"cursor.png", 80, 80, 6},  {"blankface.png", 80, 80, 2}, {"titlescreen.png", 640, 480, 2},
+    {"pointer.png", 80, 32, 6}, {"gameover.png", 276, 78, 6}, {"paused.png", 300, 100, 2},
 };
 
 const SoundSpec shared_wavs[] = {
-    {"click.wav", 1, 44100}, {"white.wav", 2, 44100}, {"black.wav", 2, 44100},
+    {"click.wav", 1, 44100}, {"white.wav", 2, 44100},   {"black.wav", 2, 44100},
     {"gray.wav", 2, 44100},  {"sparkle.wav", 1, 22050},
 };
 
@@ -120,7 +120,8 @@ TEST(Characters, NoFaceWithoutTheRestOfItsCharacter) {
         std::vector<int> ids = character_ids();
         EXPECT_NE(std::find(ids.begin(), ids.end(), id), ids.end()) << name;
         for (const char* part : {"port", "board", "runes", "score"})
-            EXPECT_TRUE(std::filesystem::exists(chars_dir() + "/" + part + std::to_string(id) + ".png"))
+            EXPECT_TRUE(
+                std::filesystem::exists(chars_dir() + "/" + part + std::to_string(id) + ".png"))
                 << part << id;
         EXPECT_TRUE(std::filesystem::exists(chars_dir() + "/music" + std::to_string(id) + ".ogg"));
     }

@@ -14,7 +14,7 @@ struct Cell {
     std::vector<bool> mask; // alpha above half
     double cx = 0, cy = 0;  // centroid of the alpha
     double mass = 0;
-    int edge_alpha = 0;     // the highest alpha on the cell's border
+    int edge_alpha = 0; // the highest alpha on the cell's border
 };
 
 Cell cell_of(const Picture& p, int index, int size) {
@@ -27,7 +27,8 @@ Cell cell_of(const Picture& p, int index, int size) {
             c.mass += a;
             c.cx += a * (x + 0.5);
             c.cy += a * (y + 0.5);
-            if (x == 0 || y == 0 || x == size - 1 || y == size - 1) c.edge_alpha = std::max(c.edge_alpha, a);
+            if (x == 0 || y == 0 || x == size - 1 || y == size - 1)
+                c.edge_alpha = std::max(c.edge_alpha, a);
         }
     if (c.mass > 0) {
         c.cx /= c.mass;
@@ -55,11 +56,16 @@ std::vector<bool> disc(int size, double radius) {
 }
 
 bool in_honeycomb(int column, int row) {
-    return column >= 1 && column <= 5 && row >= 1 && row <= 5 && column + row >= 4 && column + row <= 8;
+    return column >= 1 && column <= 5 && row >= 1 && row <= 5 && column + row >= 4 &&
+           column + row <= 8;
 }
 
-int place_x(int column) { return 80 * column + 120; }
-int place_y(int column, int row) { return 80 * row + 40 * column - 160; }
+int place_x(int column) {
+    return 80 * column + 120;
+}
+int place_y(int column, int row) {
+    return 80 * row + 40 * column - 160;
+}
 
 bool is_metal(const Picture& p, int x, int y) {
     const std::uint8_t* c = p.at(x, y);
@@ -70,7 +76,8 @@ bool next_to_mask(const Picture& p, int x, int y) {
     for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx) {
             int nx = x + dx, ny = y + dy;
-            if (nx >= 0 && ny >= 0 && nx < p.width && ny < p.height && p.is_mask(nx, ny)) return true;
+            if (nx >= 0 && ny >= 0 && nx < p.width && ny < p.height && p.is_mask(nx, ny))
+                return true;
         }
     return false;
 }
@@ -110,7 +117,8 @@ TEST(SheetCells, SparksAndRunesAreCentredAndClearOfTheirNeighbours) {
         int width;
     };
     std::vector<Sheet> sheets = {{assets_dir() + "/sparks.png", 480}};
-    for (int id : character_ids()) sheets.push_back({chars_dir() + "/runes" + std::to_string(id) + ".png", 440});
+    for (int id : character_ids())
+        sheets.push_back({chars_dir() + "/runes" + std::to_string(id) + ".png", 440});
     for (const Sheet& sheet : sheets) {
         Picture p = read_png(sheet.path);
         ASSERT_EQ(p.width, sheet.width) << sheet.path;
@@ -161,7 +169,8 @@ TEST(DigitSheet, TenDistinctDigitsInsideTheirCells) {
         }
         for (int a = 0; a < 10; ++a)
             for (int b = a + 1; b < 10; ++b)
-                EXPECT_LT(overlap(cells[a].mask, cells[b].mask), 0.9) << "score" << id << ": " << a << " vs " << b;
+                EXPECT_LT(overlap(cells[a].mask, cells[b].mask), 0.9)
+                    << "score" << id << ": " << a << " vs " << b;
     }
 }
 
@@ -187,7 +196,8 @@ TEST(SelectScreen, FramesStandAtTheNineteenPlacesAndNowhereElse) {
 
 TEST(SelectScreen, FacesLeaveTheFrameVisibleAndHaveNoMagentaFringe) {
     std::vector<std::string> faces = {assets_dir() + "/blankface.png"};
-    for (int id : character_ids()) faces.push_back(chars_dir() + "/face" + std::to_string(id) + ".png");
+    for (int id : character_ids())
+        faces.push_back(chars_dir() + "/face" + std::to_string(id) + ".png");
     for (const std::string& path : faces) {
         SCOPED_TRACE(path);
         Picture p = read_png(path);

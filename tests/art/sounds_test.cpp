@@ -51,7 +51,8 @@ void expect_seamless_loop(const Sound& s) {
     // steps the music itself makes between neighbouring frames.
     std::vector<double> steps;
     for (std::size_t i = 1; i < s.frames(); ++i)
-        for (int c = 0; c < s.channels; ++c) steps.push_back(std::fabs(s.at(i, c) - s.at(i - 1, c)));
+        for (int c = 0; c < s.channels; ++c)
+            steps.push_back(std::fabs(s.at(i, c) - s.at(i - 1, c)));
     std::nth_element(steps.begin(), steps.begin() + steps.size() * 99 / 100, steps.end());
     double usual = steps[steps.size() * 99 / 100];
     for (int c = 0; c < s.channels; ++c)

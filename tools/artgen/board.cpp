@@ -49,7 +49,9 @@ void plinth(cairo_t* cr, const Character& ch) {
         Colour colour;
     } layers[] = {{9, palette::ink}, {7.5, ch.runes.metal.darker(0.35)}, {5.5, ch.stone}};
     for (const auto& layer : layers) {
-        for_each_cell([&](int c, int r) { cell_path(cr, cell_centre_x(c), cell_centre_y(c, r), layer.grow); });
+        for_each_cell([&](int c, int r) {
+            cell_path(cr, cell_centre_x(c), cell_centre_y(c, r), layer.grow);
+        });
         set_colour(cr, layer.colour);
         cairo_fill(cr);
     }
@@ -104,7 +106,8 @@ void preview_row(cairo_t* cr, const Character& ch) {
 void label(cairo_t* cr, const std::string& text, double x, double baseline, double max_width) {
     double size = 15;
     select_face(cr, Face::regular, size);
-    while (text_width(cr, text) > max_width && size > 9) select_face(cr, Face::regular, size -= 0.5);
+    while (text_width(cr, text) > max_width && size > 9)
+        select_face(cr, Face::regular, size -= 0.5);
     text_path(cr, text, x, baseline, Align::left);
     set_colour(cr, palette::ivory, 0.9);
     cairo_fill(cr);

@@ -135,7 +135,9 @@ double lattice(int x, int y, unsigned seed) {
     return (h & 0xffffff) / 16777215.0;
 }
 
-double smooth(double t) { return t * t * (3 - 2 * t); }
+double smooth(double t) {
+    return t * t * (3 - 2 * t);
+}
 
 } // namespace
 

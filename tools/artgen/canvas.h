@@ -21,7 +21,9 @@ class Canvas {
     int width() const { return width_; }
     int height() const { return height_; }
 
-    void save(const std::string& path, PngLayout layout) const { write_png(path, surface_, layout); }
+    void save(const std::string& path, PngLayout layout) const {
+        write_png(path, surface_, layout);
+    }
     Pixels pixels(PngLayout layout) const { return pixels_from_surface(surface_, layout); }
 
   private:

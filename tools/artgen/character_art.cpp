@@ -67,7 +67,8 @@ void make_character_pictures(const Character& ch, const std::string& dir) {
     }
     {
         Canvas runes(440, 40);
-        for (int kind = 0; kind < 11; ++kind) draw_rune(runes.cr(), kind, kind * 40 + 20, 20, 1, ch.runes);
+        for (int kind = 0; kind < 11; ++kind)
+            draw_rune(runes.cr(), kind, kind * 40 + 20, 20, 1, ch.runes);
         runes.save(file(dir, "runes", ch.id, ".png"), PngLayout::rgba);
     }
     {

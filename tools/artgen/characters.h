@@ -17,11 +17,11 @@ struct Looks {
     Hair hair_style;
     Headwear headwear;
     bool beard;
-    int rune;        // the rune kind that floats beside them
+    int rune; // the rune kind that floats beside them
 };
 
 struct Character {
-    int id;          // 10 x honeycomb column + row
+    int id; // 10 x honeycomb column + row
     std::string name;
     std::string epithet;
     Colour sky_top, sky_bottom; // board backdrop

@@ -86,7 +86,7 @@ class Composer {
         while (step < total - 1) {
             int beat_step = step % s_.steps_per_beat;
             int length = beat_step == 0 && rng_.chance(0.45) ? s_.steps_per_beat * rng_.below(1, 2)
-                                                              : rng_.below(1, 2);
+                                                             : rng_.below(1, 2);
             length = std::min(length, total - step);
             bool strong = step % s_.steps_per_beat == 0;
             if (strong) {
@@ -144,16 +144,19 @@ class Composer {
         int beat = s_.steps_per_beat;
         if (energy == 1 || s_.drums == Drums::none || s_.drums == Drums::soft) {
             note(score, bar, 0, bar_steps_ - beat, pitch(c, base), 0.8f, 0, s_.bass);
-            note(score, bar, bar_steps_ - beat, beat, pitch(c + (rng_.chance(0.5) ? 4 : 2), base), 0.6f, 0, s_.bass);
+            note(score, bar, bar_steps_ - beat, beat, pitch(c + (rng_.chance(0.5) ? 4 : 2), base),
+                 0.6f, 0, s_.bass);
             return;
         }
         for (int b = 0; b < s_.beats_per_bar; ++b) {
             int degree = b % 2 ? c + 4 : c;
             if (s_.drums == Drums::driving) {
                 note(score, bar, b * beat, beat / 2, pitch(degree, base), 0.85f, 0, s_.bass);
-                note(score, bar, b * beat + beat / 2, beat / 2, pitch(c, base + 12), 0.5f, 0, s_.bass);
+                note(score, bar, b * beat + beat / 2, beat / 2, pitch(c, base + 12), 0.5f, 0,
+                     s_.bass);
             } else {
-                note(score, bar, b * beat, beat, pitch(degree, base), b == 0 ? 0.9f : 0.7f, 0, s_.bass);
+                note(score, bar, b * beat, beat, pitch(degree, base), b == 0 ? 0.9f : 0.7f, 0,
+                     s_.bass);
             }
         }
     }
@@ -165,8 +168,8 @@ class Composer {
         for (int step = 0; step < bar_steps_; step += every) {
             int degree = c + up[(step + bar * 3) % 16];
             float pan = static_cast<float>(0.5 * std::sin(step * 0.9 + bar));
-            note(score, bar, step, 1, pitch(degree, s_.root), step % s_.steps_per_beat ? 0.35f : 0.48f,
-                 pan, s_.arp);
+            note(score, bar, step, 1, pitch(degree, s_.root),
+                 step % s_.steps_per_beat ? 0.35f : 0.48f, pan, s_.arp);
         }
     }
 
@@ -175,8 +178,8 @@ class Composer {
         int beat = s_.steps_per_beat;
         for (int b = 0; b < s_.beats_per_bar; b += (s_.beats_per_bar == 3 ? 3 : 2)) {
             int degree = c + (b == 0 ? 2 : 4) + (rng_.chance(0.3) ? 5 : 0);
-            note(score, bar, b * beat, beat * (s_.beats_per_bar == 3 ? 3 : 2), pitch(degree, s_.root),
-                 0.5f, -0.35f, s_.counter);
+            note(score, bar, b * beat, beat * (s_.beats_per_bar == 3 ? 3 : 2),
+                 pitch(degree, s_.root), 0.5f, -0.35f, s_.counter);
         }
     }
 
@@ -188,10 +191,12 @@ class Composer {
         int beat = s_.steps_per_beat;
         bool full = energy >= 3;
         switch (s_.drums) {
-        case Drums::none: return;
+        case Drums::none:
+            return;
         case Drums::soft:
             if (energy >= 2)
-                for (int st = 0; st < bar_steps_; ++st) if (st % 2) hit(score, bar, st, shaker, 0.35f, 0.3f);
+                for (int st = 0; st < bar_steps_; ++st)
+                    if (st % 2) hit(score, bar, st, shaker, 0.35f, 0.3f);
             if (full) {
                 hit(score, bar, 0, frame_drum, 0.7f, 0);
                 hit(score, bar, 2 * beat, frame_drum, 0.5f, 0);
@@ -212,7 +217,8 @@ class Composer {
             return;
         case Drums::driving:
             if (energy < 2) return;
-            for (int st = 0; st < bar_steps_; ++st) hit(score, bar, st, hat, st % 2 ? 0.25f : 0.4f, 0.3f);
+            for (int st = 0; st < bar_steps_; ++st)
+                hit(score, bar, st, hat, st % 2 ? 0.25f : 0.4f, 0.3f);
             hit(score, bar, 0, kick, 0.85f, 0);
             hit(score, bar, 2 * beat + beat / 2, kick, 0.6f, 0);
             if (full) {
@@ -231,4 +237,6 @@ class Composer {
 
 } // namespace
 
-Score compose(const MusicStyle& style, int rate) { return Composer(style, rate).run(); }
+Score compose(const MusicStyle& style, int rate) {
+    return Composer(style, rate).run();
+}

@@ -16,7 +16,8 @@ Mono render_drum(int drum, float velocity, int rate, Rng& rng) {
         case kick: {
             double hz = 48 + 110 * std::exp(-t * 30);
             phase += hz / rate;
-            s = std::sin(2 * M_PI * phase) * std::exp(-t * 8) + 0.3 * thud.lowpass(white_noise(rng)) * std::exp(-t * 120);
+            s = std::sin(2 * M_PI * phase) * std::exp(-t * 8) +
+                0.3 * thud.lowpass(white_noise(rng)) * std::exp(-t * 120);
             break;
         }
         case snare:
@@ -30,7 +31,8 @@ Mono render_drum(int drum, float velocity, int rate, Rng& rng) {
         case frame_drum: {
             double hz = 70 + 30 * std::exp(-t * 25);
             phase += hz / rate;
-            s = 0.9 * std::sin(2 * M_PI * phase) * std::exp(-t * 9) + 0.4 * thud.lowpass(white_noise(rng)) * std::exp(-t * 40);
+            s = 0.9 * std::sin(2 * M_PI * phase) * std::exp(-t * 9) +
+                0.4 * thud.lowpass(white_noise(rng)) * std::exp(-t * 40);
             break;
         }
         default:

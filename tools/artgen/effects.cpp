@@ -54,7 +54,8 @@ AudioBuffer sparkle() {
         Mono ping(static_cast<std::size_t>(0.25 * rate));
         for (std::size_t i = 0; i < ping.size(); ++i) {
             double t = static_cast<double>(i) / rate;
-            ping[i] = static_cast<float>(0.12 * std::sin(2 * M_PI * hz * t) * std::exp(-t * 22) * std::min(1.0, t / 0.002));
+            ping[i] = static_cast<float>(0.12 * std::sin(2 * M_PI * hz * t) * std::exp(-t * 22) *
+                                         std::min(1.0, t / 0.002));
         }
         mix_into(s, static_cast<long>(t0 * rate), ping, 1.0f, 0, false);
     }
@@ -75,7 +76,8 @@ AudioBuffer white() {
             double t = static_cast<double>(i) / rate;
             double env = std::min(1.0, t / 0.12) * std::exp(-t * 1.8);
             double trem = 1 + 0.3 * std::sin(2 * M_PI * (7 + k) * t);
-            tone[i] = static_cast<float>(0.25 * env * trem * o.sine(midi_hz(chord[k]) * (1 + 0.002 * t), rate));
+            tone[i] = static_cast<float>(0.25 * env * trem *
+                                         o.sine(midi_hz(chord[k]) * (1 + 0.002 * t), rate));
         }
         mix_into(s, 0, tone, 1.0f, k % 2 ? 0.4f : -0.4f, false);
     }
@@ -116,7 +118,8 @@ AudioBuffer black() {
         Mono bit(static_cast<std::size_t>(0.02 * rate));
         Biquad hp = Biquad::highpass(1500, 0.7, rate);
         for (std::size_t i = 0; i < bit.size(); ++i)
-            bit[i] = static_cast<float>(0.3 * hp.process(white_noise(rng)) * std::exp(-static_cast<double>(i) / rate * 250));
+            bit[i] = static_cast<float>(0.3 * hp.process(white_noise(rng)) *
+                                        std::exp(-static_cast<double>(i) / rate * 250));
         mix_into(s, static_cast<long>(t0 * rate), bit, static_cast<float>(std::exp(-t0 * 4)),
                  static_cast<float>(rng.range(-0.8, 0.8)), false);
     }
@@ -153,7 +156,8 @@ AudioBuffer gray() {
         Mono bit(static_cast<std::size_t>(0.012 * rate));
         Biquad hp = Biquad::highpass(2500, 0.7, rate);
         for (std::size_t i = 0; i < bit.size(); ++i)
-            bit[i] = static_cast<float>(hp.process(white_noise(rng)) * std::exp(-static_cast<double>(i) / rate * 300));
+            bit[i] = static_cast<float>(hp.process(white_noise(rng)) *
+                                        std::exp(-static_cast<double>(i) / rate * 300));
         mix_into(s, static_cast<long>(t0 * rate), bit, static_cast<float>(0.5 * std::exp(-t0 * 5)),
                  static_cast<float>(rng.range(-0.9, 0.9)), false);
     }

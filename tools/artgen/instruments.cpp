@@ -37,10 +37,10 @@ Mono flute(double hz, double held, float velocity, int rate, Rng& rng) {
 Mono chip(double hz, double held, float velocity, int rate, Rng& rng) {
     Oscillator o;
     OnePole tone(3200, rate);
-    return sustained(hz, held, velocity, rate, rng, {0.01, 0.15, 0.6, 0.09},
-                     [&](double t, double f, Rng&) {
-                         return 0.45 * tone.lowpass(o.pulse(f * vibrato(t, 0.005, 0.25), rate, 0.3));
-                     });
+    return sustained(
+        hz, held, velocity, rate, rng, {0.01, 0.15, 0.6, 0.09}, [&](double t, double f, Rng&) {
+            return 0.45 * tone.lowpass(o.pulse(f * vibrato(t, 0.005, 0.25), rate, 0.3));
+        });
 }
 
 Mono fiddle(double hz, double held, float velocity, int rate, Rng& rng) {
@@ -80,12 +80,12 @@ Mono choir(double hz, double held, float velocity, int rate, Rng& rng) {
     Oscillator a(0.2), b(0.7);
     Biquad f1 = Biquad::bandpass(700, 3, rate), f2 = Biquad::bandpass(1150, 4, rate);
     Biquad soft = Biquad::lowpass(2500, 0.7, rate);
-    return sustained(hz, held, velocity, rate, rng, {0.5, 0.3, 0.9, 1.0},
-                     [&](double t, double f, Rng&) {
-                         double v = f * vibrato(t, 0.003, 0.3);
-                         float s = a.saw(v * 0.997, rate) + b.saw(v * 1.003, rate);
-                         return soft.process(0.9f * f1.process(s) + 0.6f * f2.process(s) + 0.08f * s);
-                     });
+    return sustained(
+        hz, held, velocity, rate, rng, {0.5, 0.3, 0.9, 1.0}, [&](double t, double f, Rng&) {
+            double v = f * vibrato(t, 0.003, 0.3);
+            float s = a.saw(v * 0.997, rate) + b.saw(v * 1.003, rate);
+            return soft.process(0.9f * f1.process(s) + 0.6f * f2.process(s) + 0.08f * s);
+        });
 }
 
 Mono warm_bass(double hz, double held, float velocity, int rate, Rng& rng) {
@@ -103,7 +103,8 @@ Mono marimba(double hz, double held, float velocity, int rate) {
     for (std::size_t i = 0; i < out.size(); ++i) {
         double t = static_cast<double>(i) / rate;
         double attack = std::min(1.0, t / 0.002);
-        double s = a.sine(hz, rate) * std::exp(-t * 5) + 0.35 * b.sine(hz * 4, rate) * std::exp(-t * 18) +
+        double s = a.sine(hz, rate) * std::exp(-t * 5) +
+                   0.35 * b.sine(hz * 4, rate) * std::exp(-t * 18) +
                    0.1 * c.sine(hz * 9.9, rate) * std::exp(-t * 40);
         out[i] = static_cast<float>(velocity * attack * 0.8 * s);
     }
@@ -163,17 +164,28 @@ Mono bell(double hz, double ring_seconds, float velocity, int rate, double index
 Mono render_note(Instrument instrument, double hz, double seconds, float velocity, int rate,
                  Rng& rng) {
     switch (instrument) {
-    case Instrument::harp: return pluck(hz, std::max(1.2, seconds + 0.8), 0.55, velocity, rate, rng);
-    case Instrument::bell: return bell(hz, std::max(1.5, seconds * 2), velocity, rate);
-    case Instrument::marimba: return marimba(hz, seconds, velocity, rate);
-    case Instrument::flute: return flute(hz, seconds, velocity, rate, rng);
-    case Instrument::chip: return chip(hz, seconds, velocity, rate, rng);
-    case Instrument::fiddle: return fiddle(hz, seconds, velocity, rate, rng);
-    case Instrument::organ: return organ(hz, seconds, velocity, rate, rng);
-    case Instrument::strings: return strings(hz, seconds, velocity, rate, rng);
-    case Instrument::choir: return choir(hz, seconds, velocity, rate, rng);
-    case Instrument::warm_bass: return warm_bass(hz, seconds, velocity, rate, rng);
-    case Instrument::pluck_bass: return pluck(hz, std::max(0.8, seconds + 0.3), 0.3, velocity, rate, rng);
+    case Instrument::harp:
+        return pluck(hz, std::max(1.2, seconds + 0.8), 0.55, velocity, rate, rng);
+    case Instrument::bell:
+        return bell(hz, std::max(1.5, seconds * 2), velocity, rate);
+    case Instrument::marimba:
+        return marimba(hz, seconds, velocity, rate);
+    case Instrument::flute:
+        return flute(hz, seconds, velocity, rate, rng);
+    case Instrument::chip:
+        return chip(hz, seconds, velocity, rate, rng);
+    case Instrument::fiddle:
+        return fiddle(hz, seconds, velocity, rate, rng);
+    case Instrument::organ:
+        return organ(hz, seconds, velocity, rate, rng);
+    case Instrument::strings:
+        return strings(hz, seconds, velocity, rate, rng);
+    case Instrument::choir:
+        return choir(hz, seconds, velocity, rate, rng);
+    case Instrument::warm_bass:
+        return warm_bass(hz, seconds, velocity, rate, rng);
+    case Instrument::pluck_bass:
+        return pluck(hz, std::max(0.8, seconds + 0.3), 0.3, velocity, rate, rng);
     }
     return {};
 }

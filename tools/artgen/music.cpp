@@ -21,14 +21,20 @@ constexpr float music_peak = 0.7f;
 float level(Instrument i) {
     switch (i) {
     case Instrument::strings:
-    case Instrument::choir: return 0.16f;
-    case Instrument::organ: return 0.12f;
+    case Instrument::choir:
+        return 0.16f;
+    case Instrument::organ:
+        return 0.12f;
     case Instrument::warm_bass:
-    case Instrument::pluck_bass: return 0.5f;
+    case Instrument::pluck_bass:
+        return 0.5f;
     case Instrument::harp:
-    case Instrument::marimba: return 0.3f;
-    case Instrument::bell: return 0.22f;
-    default: return 0.32f;
+    case Instrument::marimba:
+        return 0.3f;
+    case Instrument::bell:
+        return 0.22f;
+    default:
+        return 0.32f;
     }
 }
 
@@ -43,7 +49,8 @@ AudioBuffer perform(const Score& score, const MusicStyle& style, int sample_rate
     AudioBuffer dry(sample_rate, 2, frames), hall(sample_rate, 2, frames);
     Rng rng(style.seed * 7919u + 1);
     for (const Note& n : score.notes) {
-        Mono sound = render_note(n.instrument, midi_hz(n.pitch), n.length, n.velocity, sample_rate, rng);
+        Mono sound =
+            render_note(n.instrument, midi_hz(n.pitch), n.length, n.velocity, sample_rate, rng);
         long start = std::lround(n.start * sample_rate);
         // Parts that double the lead's role in lower registers stand apart by pan.
         mix_into(dry, start, sound, level(n.instrument), n.pan, loop);
@@ -69,9 +76,22 @@ void make_character_music(const Character& ch, const std::string& dir) {
 }
 
 void make_select_music(const std::string& dir) {
-    MusicStyle style{53, modes::lydian, 88, 4, 2, 16, {0, 0, 1, 1, 5, 5, 4, 4},
-                     Instrument::bell, Instrument::flute, Instrument::strings,
-                     Instrument::warm_bass, Instrument::harp, Drums::none, 0.0, 0.35, 1701};
+    MusicStyle style{53,
+                     modes::lydian,
+                     88,
+                     4,
+                     2,
+                     16,
+                     {0, 0, 1, 1, 5, 5, 4, 4},
+                     Instrument::bell,
+                     Instrument::flute,
+                     Instrument::strings,
+                     Instrument::warm_bass,
+                     Instrument::harp,
+                     Drums::none,
+                     0.0,
+                     0.35,
+                     1701};
     AudioBuffer music = perform(compose(style, rate), style, rate, true);
     write_ogg(dir + "/select.ogg", music, 0.3f, 7001, "Choose your rune-caster");
 }

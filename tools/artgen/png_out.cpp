@@ -16,7 +16,8 @@ Pixels pixels_from_surface(cairo_surface_t* surface, PngLayout layout) {
     int stride = cairo_image_surface_get_stride(surface);
     bool has_alpha = cairo_image_surface_get_format(surface) == CAIRO_FORMAT_ARGB32;
     for (int y = 0; y < out.height; ++y) {
-        auto row = reinterpret_cast<const std::uint32_t*>(base + static_cast<std::ptrdiff_t>(y) * stride);
+        auto row =
+            reinterpret_cast<const std::uint32_t*>(base + static_cast<std::ptrdiff_t>(y) * stride);
         for (int x = 0; x < out.width; ++x) {
             std::uint32_t p = row[x];
             unsigned a = has_alpha ? (p >> 24) & 255 : 255;

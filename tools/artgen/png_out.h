@@ -15,7 +15,9 @@ struct Pixels {
     int channels = 4;
     std::vector<std::uint8_t> data;
 
-    std::uint8_t* at(int x, int y) { return &data[(static_cast<std::size_t>(y) * width + x) * channels]; }
+    std::uint8_t* at(int x, int y) {
+        return &data[(static_cast<std::size_t>(y) * width + x) * channels];
+    }
     const std::uint8_t* at(int x, int y) const {
         return &data[(static_cast<std::size_t>(y) * width + x) * channels];
     }

@@ -18,15 +18,19 @@ namespace {
 // image layer does.
 cairo_surface_t* load(const std::string& path, bool masked) {
     cairo_surface_t* s = cairo_image_surface_create_from_png(path.c_str());
-    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) throw std::runtime_error("cannot read " + path);
+    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS)
+        throw std::runtime_error("cannot read " + path);
     if (!masked || cairo_image_surface_get_format(s) != CAIRO_FORMAT_RGB24) return s;
     int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
     cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
     cairo_surface_flush(s);
     for (int y = 0; y < h; ++y) {
-        auto src = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s));
-        auto dst = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(out) + y * cairo_image_surface_get_stride(out));
-        for (int x = 0; x < w; ++x) dst[x] = (src[x] & 0xffffff) == 0xff00ff ? 0 : (src[x] | 0xff000000u);
+        auto src = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(s) +
+                                                    y * cairo_image_surface_get_stride(s));
+        auto dst = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(out) +
+                                                    y * cairo_image_surface_get_stride(out));
+        for (int x = 0; x < w; ++x)
+            dst[x] = (src[x] & 0xffffff) == 0xff00ff ? 0 : (src[x] | 0xff000000u);
     }
     cairo_surface_mark_dirty(out);
     cairo_surface_destroy(s);
@@ -127,7 +131,8 @@ void select_screen(const std::string& chars, const std::string& assets, const st
         for (int r = 1; r <= 5; ++r) {
             if (!in_honeycomb(c, r)) continue;
             const Character* ch = find_character(10 * c + r);
-            cairo_surface_t* face = ch ? load(chars + "/face" + std::to_string(ch->id) + ".png", true) : nullptr;
+            cairo_surface_t* face =
+                ch ? load(chars + "/face" + std::to_string(ch->id) + ".png", true) : nullptr;
             blit(cr, face ? face : blank, place_x(c), place_y(c, r));
             if (face) cairo_surface_destroy(face);
             if (c == 3 && r == 3) blit(cr, cursor, place_x(c), place_y(c, r));

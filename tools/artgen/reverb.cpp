@@ -41,9 +41,11 @@ struct Channel {
     std::vector<Allpass> allpasses;
     Channel(std::size_t spread, double scale) {
         for (int len : {1116, 1188, 1277, 1356, 1422, 1491, 1557, 1617})
-            combs.emplace_back(static_cast<std::size_t>((len + static_cast<double>(spread)) * scale));
+            combs.emplace_back(
+                static_cast<std::size_t>((len + static_cast<double>(spread)) * scale));
         for (int len : {556, 441, 341, 225})
-            allpasses.emplace_back(static_cast<std::size_t>((len + static_cast<double>(spread)) * scale));
+            allpasses.emplace_back(
+                static_cast<std::size_t>((len + static_cast<double>(spread)) * scale));
     }
     float process(float x, float feedback, float damp) {
         float sum = 0;

@@ -8,7 +8,9 @@ std::uint64_t Rng::next() {
     return z ^ (z >> 31);
 }
 
-double Rng::real() { return static_cast<double>(next() >> 11) * (1.0 / 9007199254740992.0); }
+double Rng::real() {
+    return static_cast<double>(next() >> 11) * (1.0 / 9007199254740992.0);
+}
 
 int Rng::below(int lo, int hi) {
     auto span = static_cast<std::uint64_t>(hi - lo + 1);

@@ -76,7 +76,8 @@ void gem(cairo_t* cr, int kind, double s, const RuneStyle& style) {
     cairo_scale(cr, s, s);
     rune_shape_path(cr, kind);
     cairo_restore(cr);
-    cairo_pattern_t* body = cairo_pattern_create_radial(-0.35 * s, -0.45 * s, 0.05 * s, 0, 0, 1.15 * s);
+    cairo_pattern_t* body =
+        cairo_pattern_create_radial(-0.35 * s, -0.45 * s, 0.05 * s, 0, 0, 1.15 * s);
     add_stop(body, 0, c.lighter(0.55));
     add_stop(body, 0.45, c);
     add_stop(body, 1, c.darker(0.55));
@@ -191,7 +192,8 @@ void black_rune(cairo_t* cr, double r) {
 void wild_rune(cairo_t* cr, double r) {
     // Seven sectors in the seven ordinary colours: it stands for any of them.
     for (int k = 0; k < 7; ++k) {
-        double a0 = (-90 + k * 360.0 / 7) * M_PI / 180, a1 = (-90 + (k + 1) * 360.0 / 7) * M_PI / 180;
+        double a0 = (-90 + k * 360.0 / 7) * M_PI / 180,
+               a1 = (-90 + (k + 1) * 360.0 / 7) * M_PI / 180;
         cairo_move_to(cr, 0, 0);
         cairo_arc(cr, 0, 0, r, a0, a1);
         cairo_close_path(cr);
@@ -204,6 +206,7 @@ void wild_rune(cairo_t* cr, double r) {
     cairo_pattern_add_color_stop_rgba(shine, 1, 0, 0, 0, 0.25);
     cairo_set_source(cr, shine);
     cairo_fill(cr);
+    cairo_pattern_destroy(shine);
     star_path(cr, 0, 0, 4, r * 0.7, r * 0.22, -90);
     cairo_set_source_rgba(cr, 1, 1, 1, 0.95);
     cairo_fill_preserve(cr);

@@ -6,8 +6,12 @@
 #include "tools/artgen/png_out.h"
 
 // Top-left corner of the 80 x 80 picture of place (column, row).
-inline int place_x(int column) { return 80 * column + 120; }
-inline int place_y(int column, int row) { return 80 * row + 40 * column - 160; }
+inline int place_x(int column) {
+    return 80 * column + 120;
+}
+inline int place_y(int column, int row) {
+    return 80 * row + 40 * column - 160;
+}
 inline bool in_honeycomb(int column, int row) {
     return column >= 1 && column <= 5 && row >= 1 && row <= 5 && column + row >= 4 &&
            column + row <= 8;

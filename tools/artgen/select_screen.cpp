@@ -11,7 +11,9 @@ void place_hexagon_path(cairo_t* cr, double x, double y, double inset) {
     hexagon_path(cr, x + 40, y + 40, 40 - 1.118 * inset, 20 - 0.618 * inset, 40 - inset);
 }
 
-Colour frame_interior() { return Colour::hex(0x121a2e); }
+Colour frame_interior() {
+    return Colour::hex(0x121a2e);
+}
 
 namespace {
 
@@ -52,6 +54,7 @@ void backdrop(Canvas& canvas) {
     add_stop(stage, 1, Colour::hex(0x3a4a78), 0);
     cairo_set_source(cr, stage);
     cairo_paint(cr);
+    cairo_pattern_destroy(stage);
     glow(cr, 400, 240, 240, palette::gold, 0.12);
 }
 
@@ -60,7 +63,8 @@ void lettering_and_hint(cairo_t* cr) {
     text_path(cr, "Choose your", 18, 32, Align::left);
     set_colour(cr, palette::ivory, 0.85);
     cairo_fill(cr);
-    lettering(cr, "Rune-caster", Face::bold, 34, 16, 66, Align::left, palette::ivory, palette::gold);
+    lettering(cr, "Rune-caster", Face::bold, 34, 16, 66, Align::left, palette::ivory,
+              palette::gold);
     select_face(cr, Face::regular, 15);
     text_path(cr, "Arrow keys move", 628, 446, Align::right);
     text_path(cr, "Space or Enter chooses", 628, 466, Align::right);
@@ -104,9 +108,9 @@ void make_cursor(const std::string& dir) {
     cairo_stroke(cr);
     // Bright corner pieces at the six corners of the frame.
     const double d = frame_inset;
-    const double corners[6][2] = {{1.118 * d, 40},      {20 + 0.618 * d, d}, {60 - 0.618 * d, d},
-                                  {80 - 1.118 * d, 40}, {60 - 0.618 * d, 80 - d},
-                                  {20 + 0.618 * d, 80 - d}};
+    const double corners[6][2] = {{1.118 * d, 40},          {20 + 0.618 * d, d},
+                                  {60 - 0.618 * d, d},      {80 - 1.118 * d, 40},
+                                  {60 - 0.618 * d, 80 - d}, {20 + 0.618 * d, 80 - d}};
     for (const auto& c : corners) {
         cairo_arc(cr, c[0], c[1], 4.2, 0, 2 * M_PI);
         set_colour(cr, palette::ink, 0.9);
@@ -165,7 +169,8 @@ Pixels key_over(const Canvas& picture, const Pixels& background, int bx, int by)
                 continue;
             }
             const std::uint8_t* b = background.at(bx + x, by + y);
-            for (int i = 0; i < 3; ++i) d[i] = static_cast<std::uint8_t>((s[i] * a + b[i] * (255 - a) + 127) / 255);
+            for (int i = 0; i < 3; ++i)
+                d[i] = static_cast<std::uint8_t>((s[i] * a + b[i] * (255 - a) + 127) / 255);
             // A blend that lands on the mask colour itself would vanish.
             if (d[0] == 255 && d[1] == 0 && d[2] == 255) d[1] = 1;
         }

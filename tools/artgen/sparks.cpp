@@ -18,9 +18,9 @@ void twinkle(cairo_t* cr, double cx, double cy, double r, const Colour& core, do
 
 void ordinary(cairo_t* cr, int kind, double cx, double cy) {
     Colour c = rune_colour(kind);
-    glow(cr, cx, cy, 19, c, 0.75);
-    glow(cr, cx, cy, 9, c.lighter(0.5), 0.9);
-    twinkle(cr, cx, cy, 17, c.lighter(0.75), 0.95);
+    glow(cr, cx, cy, 19, c, 0.9);
+    glow(cr, cx, cy, 9, c.lighter(0.35), 0.9);
+    twinkle(cr, cx, cy, 17, c.lighter(0.45), 0.95);
     cairo_arc(cr, cx, cy, 2.6, 0, 2 * M_PI);
     cairo_set_source_rgba(cr, 1, 1, 1, 1);
     cairo_fill(cr);

@@ -10,7 +10,9 @@
 
 using Mono = std::vector<float>;
 
-inline double midi_hz(double note) { return 440.0 * std::pow(2.0, (note - 69.0) / 12.0); }
+inline double midi_hz(double note) {
+    return 440.0 * std::pow(2.0, (note - 69.0) / 12.0);
+}
 
 // Attack, decay to a sustain level, hold, release; times in seconds.
 struct Envelope {
@@ -54,7 +56,9 @@ class Oscillator {
     double phase_;
 };
 
-inline float white_noise(Rng& rng) { return static_cast<float>(rng.range(-1.0, 1.0)); }
+inline float white_noise(Rng& rng) {
+    return static_cast<float>(rng.range(-1.0, 1.0));
+}
 
 // Adds `mono` into `out` from frame `start`, panned (-1 left .. 1 right, equal
 // power) and scaled by `gain`. With `wrap` the sound runs on from the start

@@ -31,9 +31,11 @@ void finish_sound(AudioBuffer& sound, float peak, bool fade_ends) {
     if (fade_ends) {
         // A short raised-cosine fade at each end; the DC removal comes after
         // it so that the faded ends sit at zero too.
-        std::size_t fade = std::min<std::size_t>(frames / 4, static_cast<std::size_t>(sound.rate / 200));
+        std::size_t fade =
+            std::min<std::size_t>(frames / 4, static_cast<std::size_t>(sound.rate / 200));
         for (std::size_t i = 0; i < fade; ++i) {
-            float g = 0.5f - 0.5f * std::cos(static_cast<float>(M_PI) * static_cast<float>(i) / static_cast<float>(fade));
+            float g = 0.5f - 0.5f * std::cos(static_cast<float>(M_PI) * static_cast<float>(i) /
+                                             static_cast<float>(fade));
             for (int c = 0; c < sound.channels; ++c) {
                 sound.at(i, c) *= g;
                 sound.at(frames - 1 - i, c) *= g;
@@ -47,7 +49,8 @@ void finish_sound(AudioBuffer& sound, float peak, bool fade_ends) {
             double window_sum = 0;
             std::vector<double> w(frames);
             for (std::size_t i = 0; i < frames; ++i) {
-                w[i] = std::sin(M_PI * (static_cast<double>(i) + 0.5) / static_cast<double>(frames));
+                w[i] =
+                    std::sin(M_PI * (static_cast<double>(i) + 0.5) / static_cast<double>(frames));
                 window_sum += w[i];
             }
             double k = m * static_cast<double>(frames) / window_sum;
