@@ -17,6 +17,9 @@ bool ensure_sdl_video();
 // The window system's connection to watch while waiting, or -1 for none.
 void set_display_fd(int fd);
 
+// The game's virtual-key code of a key (1..255), 0 for keys that have none.
+int virtual_key_code(const SDL_Keysym& key);
+
 // Turns one SDL event into window events for `handler` (zero, one or more).
 void translate_event(const SDL_Event& event, WindowEventHandler handler);
 

@@ -37,6 +37,11 @@ void set_window_title(const std::string& title) {
 
 Window* open_window(const WindowSpec& spec) {
     if (!detail::ensure_sdl_video()) return nullptr;
+    // Loaded once for the whole run: SDL would otherwise unload the OpenGL
+    // driver with each last window and load it afresh with the next display,
+    // and the driver's memory would be reported lost by leak checkers.
+    static const bool gl_library_loaded = SDL_GL_LoadLibrary(nullptr) == 0;
+    (void)gl_library_loaded;
     SDL_GL_ResetAttributes();
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
@@ -61,6 +66,9 @@ Window* open_window(const WindowSpec& spec) {
         SDL_DestroyWindow(sdl);
         return nullptr;
     }
+    // Typed characters arrive only while SDL's text input is on. SDL turns it
+    // on when video starts on the desktop; without it no name could be typed.
+    if (!SDL_IsTextInputActive()) SDL_StartTextInput();
     auto* window = new Window{sdl, context};
     open_windows.push_back(window);
     last_swap_interval = -1;

@@ -1,0 +1,141 @@
+#include "input/input.h"
+#include "system/messages.h"
+#include "tests/input/input_fixture.h"
+#include "tests/input/sdl_injector.h"
+
+#include <utility>
+#include <vector>
+
+using Keys = InputTest;
+
+TEST_F(Keys, AHeldKeyCountsOnceWhateverItsAutoRepeat) {
+    inject::press(SDL_SCANCODE_A);
+    for (int i = 0; i < 30; ++i) inject::repeat(SDL_SCANCODE_A);
+    EXPECT_EQ(key_hit(65), 1);
+    EXPECT_EQ(key_down(65), 1);
+    inject::repeat(SDL_SCANCODE_A);
+    EXPECT_EQ(key_hit(65), 0);
+    // However the press is reported again, it is the same press.
+    emit_event(create_event(EVENT_KEY_DOWN, nullptr, 65, 0, 0, 0));
+    EXPECT_EQ(key_hit(65), 0);
+    inject::release(SDL_SCANCODE_A);
+    EXPECT_EQ(key_down(65), 0);
+    EXPECT_EQ(key_hit(65), 0);
+}
+
+TEST_F(Keys, EveryPressBetweenTwoPollsCounts) {
+    inject::tap(SDL_SCANCODE_SPACE);
+    inject::tap(SDL_SCANCODE_SPACE);
+    EXPECT_EQ(key_hit(32), 2);
+    EXPECT_EQ(key_hit(32), 0);
+    // A press whose release is still to come counts as well.
+    inject::tap(SDL_SCANCODE_SPACE);
+    inject::press(SDL_SCANCODE_SPACE);
+    EXPECT_EQ(key_hit(32), 2);
+    EXPECT_EQ(key_down(32), 1);
+}
+
+TEST_F(Keys, ModifierKeysReportTheirSideNeverTheGenericCode) {
+    const std::pair<SDL_Scancode, int> modifiers[] = {
+        {SDL_SCANCODE_LSHIFT, 160}, {SDL_SCANCODE_RSHIFT, 161}, {SDL_SCANCODE_LCTRL, 162},
+        {SDL_SCANCODE_RCTRL, 163},  {SDL_SCANCODE_LALT, 164},   {SDL_SCANCODE_RALT, 165},
+        {SDL_SCANCODE_LGUI, 91},    {SDL_SCANCODE_RGUI, 92},
+    };
+    for (const auto& [scancode, code] : modifiers) inject::tap(scancode);
+    for (const auto& [scancode, code] : modifiers) EXPECT_EQ(key_hit(code), 1) << code;
+    EXPECT_EQ(key_hit(16), 0);
+    EXPECT_EQ(key_hit(17), 0);
+    EXPECT_EQ(key_hit(18), 0);
+}
+
+TEST_F(Keys, TheGamesFixedKeysAndTheChosenCodesArrive) {
+    // The keys the game acts on by code, and the codes that had to be chosen
+    // for the key names: both Enter keys are Enter, the main keyboard's minus
+    // and equals are 189 and 187, keypad divide is 111.
+    const std::pair<SDL_Scancode, int> keys[] = {
+        {SDL_SCANCODE_BACKSPACE, 8}, {SDL_SCANCODE_RETURN, 13},
+        {SDL_SCANCODE_KP_ENTER, 13}, {SDL_SCANCODE_ESCAPE, 27},
+        {SDL_SCANCODE_SPACE, 32},    {SDL_SCANCODE_LEFT, 37},
+        {SDL_SCANCODE_UP, 38},       {SDL_SCANCODE_RIGHT, 39},
+        {SDL_SCANCODE_DOWN, 40},     {SDL_SCANCODE_P, 80},
+        {SDL_SCANCODE_KP_0, 96},     {SDL_SCANCODE_KP_DIVIDE, 111},
+        {SDL_SCANCODE_F12, 123},     {SDL_SCANCODE_EQUALS, 187},
+        {SDL_SCANCODE_MINUS, 189},   {SDL_SCANCODE_NONUSBACKSLASH, 226},
+    };
+    EventRecorder recorder;
+    std::vector<int> expected;
+    for (const auto& [scancode, code] : keys) {
+        inject::tap(scancode);
+        expected.push_back(code);
+    }
+    pump_messages();
+    EXPECT_EQ(recorder.data_of(EVENT_KEY_DOWN), expected);
+    EXPECT_EQ(recorder.data_of(EVENT_KEY_UP), expected);
+}
+
+TEST_F(Keys, LettersAndDigitsFollowTheLayoutOtherKeysTheirPlace) {
+    EventRecorder recorder;
+    // French layout: A and Q swap places; the digit row types symbols but
+    // still reports digits.
+    inject::tap(SDL_SCANCODE_Q, SDLK_a);
+    inject::tap(SDL_SCANCODE_A, SDLK_q);
+    inject::tap(SDL_SCANCODE_1, SDLK_AMPERSAND);
+    inject::tap(SDL_SCANCODE_MINUS, SDLK_RIGHTPAREN);
+    // A Cyrillic letter has no code of its own: the key's place names it.
+    inject::tap(SDL_SCANCODE_F, 0x430);
+    pump_messages();
+    EXPECT_EQ(recorder.data_of(EVENT_KEY_DOWN), (std::vector<int>{65, 81, 49, 189, 70}));
+}
+
+TEST_F(Keys, KeysWithoutACodeSendNothing) {
+    EventRecorder recorder;
+    inject::tap(SDL_SCANCODE_AUDIOMUTE);
+    inject::tap(SDL_SCANCODE_INTERNATIONAL1);
+    inject::tap(SDL_SCANCODE_UNKNOWN);
+    pump_messages();
+    EXPECT_TRUE(recorder.events.empty());
+    for (int key = 0; key <= 255; ++key) ASSERT_EQ(key_hit(key), 0) << key;
+}
+
+TEST_F(Keys, EnterBackspaceTabAndEscapeTypeTheirCharactersRepeatsIncluded) {
+    inject::tap(SDL_SCANCODE_RETURN);
+    inject::press(SDL_SCANCODE_BACKSPACE);
+    inject::repeat(SDL_SCANCODE_BACKSPACE);
+    inject::repeat(SDL_SCANCODE_BACKSPACE);
+    inject::release(SDL_SCANCODE_BACKSPACE);
+    inject::tap(SDL_SCANCODE_TAB);
+    inject::tap(SDL_SCANCODE_ESCAPE);
+    inject::tap(SDL_SCANCODE_KP_ENTER);
+    inject::tap(SDL_SCANCODE_SPACE); // types through text input, not here
+    const int expected[] = {13, 8, 8, 8, 9, 27, 13};
+    for (int code : expected) EXPECT_EQ(get_char(), code);
+    EXPECT_EQ(get_char(), 0);
+    EXPECT_EQ(key_hit(8), 1);
+}
+
+TEST_F(Keys, EveryEventCarriesTheModifiersOfItsMoment) {
+    EventRecorder recorder;
+    inject::press(SDL_SCANCODE_LSHIFT, SDLK_UNKNOWN, KMOD_LSHIFT);
+    inject::text("A");
+    inject::button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 5, 6);
+    inject::release(SDL_SCANCODE_LSHIFT, SDLK_UNKNOWN, KMOD_NONE);
+    inject::text("a");
+    inject::press(SDL_SCANCODE_RCTRL, SDLK_UNKNOWN, KMOD_RCTRL | KMOD_LALT | KMOD_RGUI | KMOD_NUM);
+    inject::release(SDL_SCANCODE_RCTRL, SDLK_UNKNOWN, KMOD_NONE);
+    pump_messages();
+    std::vector<int> mods;
+    for (const auto& seen : recorder.events) mods.push_back(seen.mods);
+    EXPECT_EQ(mods, (std::vector<int>{1, 1, 1, 0, 0, 2 | 4 | 8, 0}));
+}
+
+TEST_F(Keys, CodesOutsideTheRangeAreRefusedNotStored) {
+    EXPECT_EQ(key_hit(-1), 0);
+    EXPECT_EQ(key_hit(256), 0);
+    EXPECT_EQ(key_down(1 << 20), 0);
+    // Events may be emitted by any code; a stray code must not reach past the table.
+    emit_event(create_event(EVENT_KEY_DOWN, nullptr, 300, 0, 0, 0));
+    emit_event(create_event(EVENT_KEY_DOWN, nullptr, -7, 0, 0, 0));
+    emit_event(create_event(EVENT_MOUSE_DOWN, nullptr, 9, 0, 0, 0));
+    for (int key = 0; key <= 255; ++key) ASSERT_EQ(key_hit(key), 0) << key;
+    for (int button = 1; button <= 3; ++button) EXPECT_EQ(mouse_hit(button), 0);
+}

@@ -1,0 +1,33 @@
+// Puts made-up SDL events into SDL's real queue, as the window system would,
+// so the whole road from SDL to the polled state is exercised. Tests only.
+#pragma once
+
+#include <SDL2/SDL.h>
+
+#include <vector>
+
+namespace inject {
+
+// The key's keycode defaults to what the current layout gives its scancode.
+SDL_Event key(Uint32 type, SDL_Scancode scancode, SDL_Keycode sym = SDLK_UNKNOWN,
+              Uint16 mod = KMOD_NONE, bool repeat = false);
+
+void push(const SDL_Event& event);
+// All at once, so that no pump sees only some of them.
+void push_together(std::vector<SDL_Event> events);
+
+void press(SDL_Scancode scancode, SDL_Keycode sym = SDLK_UNKNOWN, Uint16 mod = KMOD_NONE);
+void repeat(SDL_Scancode scancode, SDL_Keycode sym = SDLK_UNKNOWN, Uint16 mod = KMOD_NONE);
+void release(SDL_Scancode scancode, SDL_Keycode sym = SDLK_UNKNOWN, Uint16 mod = KMOD_NONE);
+void tap(SDL_Scancode scancode, SDL_Keycode sym = SDLK_UNKNOWN);
+
+// Typed text, UTF-8, up to 31 bytes.
+void text(const char* utf8);
+
+void button(Uint32 type, Uint8 button, int x, int y);
+void motion(int x, int y);
+void wheel(int notches, bool flipped = false);
+void window(SDL_WindowEventID what);
+void quit();
+
+} // namespace inject
