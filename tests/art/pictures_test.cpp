@@ -68,6 +68,8 @@ int place_y(int column, int row) {
 }
 
 bool is_metal(const Picture& p, int x, int y) {
+    // Some places outside the honeycomb lie partly off the screen.
+    if (x < 0 || y < 0 || x >= p.width || y >= p.height) return false;
     const std::uint8_t* c = p.at(x, y);
     return c[0] > 90 && c[0] > c[2] + 40;
 }
