@@ -26,8 +26,8 @@ void make_face(const Character& ch, const std::string& dir) {
     cairo_set_source(cr, p);
     cairo_paint(cr);
     cairo_pattern_destroy(p);
-    cairo_translate(cr, 40, 38);
-    cairo_scale(cr, 0.5, 0.5);
+    cairo_translate(cr, 40, 40);
+    cairo_scale(cr, 0.46, 0.46);
     draw_bust(cr, ch);
     write_png(file(dir, "face", ch.id, ".png"), key_over(canvas, frame_interior()));
 }

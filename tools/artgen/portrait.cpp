@@ -124,14 +124,15 @@ void face(cairo_t* cr, const Looks& l, const Colour& accent) {
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(skin);
     outline(cr, 2.2);
-    // Rim light from the character's own glow.
+    // Rim light from the character's own glow along the right edge: the head's
+    // outline moved left, kept only where it still lies inside the head.
     cairo_save(cr);
     head_path(cr);
     cairo_clip(cr);
-    cairo_translate(cr, 6, 0);
+    cairo_translate(cr, -5, 0);
     head_path(cr);
-    set_colour(cr, accent, 0.35);
-    cairo_set_line_width(cr, 6);
+    set_colour(cr, accent, 0.3);
+    cairo_set_line_width(cr, 5);
     cairo_stroke(cr);
     cairo_restore(cr);
     // Cheeks.
