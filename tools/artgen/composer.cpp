@@ -79,29 +79,49 @@ class Composer {
         score.notes.push_back({at(bar, step), length * step_, midi, velocity, pan, instrument});
     }
 
+    // Rhythms of one beat (or two), in steps.
+    std::vector<std::vector<int>> rhythms() const {
+        switch (s_.steps_per_beat) {
+        case 2:
+            return {{2}, {1, 1}, {1, 1}, {4}, {3, 1}};
+        case 3:
+            return {{3}, {2, 1}, {2, 1}, {1, 1, 1}, {6}};
+        default:
+            return {{4}, {2, 2}, {2, 2}, {3, 1}, {1, 1, 2}, {2, 1, 1}, {8}};
+        }
+    }
+
     Motif motif() {
         Motif m;
         int total = bar_steps_ * 2;
-        int step = 0, degree = rng_.below(0, 2) * 2;
-        while (step < total - 1) {
-            int beat_step = step % s_.steps_per_beat;
-            int length = beat_step == 0 && rng_.chance(0.45) ? s_.steps_per_beat * rng_.below(1, 2)
-                                                             : rng_.below(1, 2);
-            length = std::min(length, total - step);
-            bool strong = step % s_.steps_per_beat == 0;
-            if (strong) {
-                // Land on a chord tone near the last note.
-                const int tones[] = {0, 2, 4, 7, 9};
-                int best = 0;
-                for (int t : tones)
-                    if (std::abs(t - degree) + rng_.below(0, 2) < std::abs(best - degree)) best = t;
-                degree = best;
-            } else {
-                degree += rng_.chance(0.5) ? 1 : -1;
-                degree = std::clamp(degree, -1, 9);
+        int degree = rng_.below(0, 2) * 2, last = degree - 1, repeats = 0;
+        std::vector<std::vector<int>> cells = rhythms();
+        int step = 0;
+        while (step < total) {
+            const std::vector<int>& cell =
+                cells[static_cast<std::size_t>(rng_.below(0, static_cast<int>(cells.size()) - 1))];
+            for (int length : cell) {
+                if (step >= total) break;
+                // Walk by small steps, seldom staying put, within about an octave.
+                int move = rng_.below(-2, 2);
+                if (move == 0 && (repeats > 0 || rng_.chance(0.6)))
+                    move = rng_.chance(0.5) ? 1 : -1;
+                degree += move;
+                if (degree > 8) degree -= 3;
+                if (degree < -2) degree += 3;
+                // Beats land on the chord: root, third or fifth.
+                if (step % s_.steps_per_beat == 0) {
+                    int within = ((degree % 7) + 7) % 7;
+                    if (within == 1 || within == 3) degree += rng_.chance(0.5) ? 1 : -1;
+                    if (within == 5) degree -= 1;
+                    if (within == 6) degree += 1;
+                }
+                repeats = degree == last ? repeats + 1 : 0;
+                last = degree;
+                int held = std::min(length, total - step);
+                if (step == 0 || !rng_.chance(0.1)) m.events.push_back({step, held, degree});
+                step += length;
             }
-            if (!(rng_.chance(0.12) && step > 0)) m.events.push_back({step, length, degree});
-            step += length;
         }
         return m;
     }
