@@ -8,6 +8,7 @@
 #include "tools/artgen/ogg_out.h"
 #include "tools/artgen/reverb.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -16,7 +17,25 @@ constexpr int rate = 44100;
 
 // Loudest sample of the music before encoding; Vorbis may overshoot a little
 // on decoding, and the game's mixer adds the effects on top.
-constexpr float music_peak = 0.7f;
+constexpr float music_peak = 0.62f;
+// Every tune is brought to the same loudness, so that no character's music is
+// much quieter than another's.
+constexpr double music_rms = 0.12;
+
+// Brings the mix to the common loudness; the few peaks above `knee` are
+// rounded off smoothly instead of setting the level of the whole tune.
+void level_music(AudioBuffer& music) {
+    double sum = 0;
+    for (float v : music.samples) sum += static_cast<double>(v) * v;
+    double rms = std::sqrt(sum / static_cast<double>(music.samples.size()));
+    if (rms <= 0) return;
+    const double gain = music_rms / rms, knee = 0.42, room = music_peak - knee;
+    for (float& v : music.samples) {
+        double x = v * gain, a = std::fabs(x);
+        if (a > knee) a = knee + room * std::tanh((a - knee) / room);
+        v = static_cast<float>(x < 0 ? -a : a);
+    }
+}
 
 float level(Instrument i) {
     switch (i) {
@@ -65,7 +84,10 @@ AudioBuffer perform(const Score& score, const MusicStyle& style, int sample_rate
     AudioBuffer wet = reverberate(hall, 0.8, 0.35, loop);
     for (std::size_t i = 0; i < dry.samples.size(); ++i)
         dry.samples[i] += static_cast<float>(style.reverb) * 3.0f * wet.samples[i];
-    finish_sound(dry, music_peak, !loop);
+    level_music(dry);
+    float loudest = 0;
+    for (float v : dry.samples) loudest = std::max(loudest, std::fabs(v));
+    finish_sound(dry, std::min(loudest, music_peak), !loop);
     return dry;
 }
 
