@@ -45,13 +45,16 @@ int display_width();
 int display_height();
 
 // The render driver used by displays opened from now on (OpenGL by default;
-// tests put a recording driver here).
-void set_render_driver(RenderDriverRef driver);
+// tests put a recording driver here), with the graphics flags it adds to
+// every open_display.
+void set_render_driver(RenderDriverRef driver, int default_flags = GRAPHICS_BACKBUFFER);
 RenderDriverRef render_driver();
 
 // Presents the back buffer. -1 paces the game's display to its rate in
 // software; 0 and 1 set the swap interval.
 void present_frame(int sync);
+// The hook list present_frame runs (with a Null event) before each flip.
+int flip_hook_id();
 void clear_frame();
 
 void set_clear_color(int r, int g, int b);

@@ -21,10 +21,12 @@ enum ImageFlags : int {
 // flags -1 means the automatic image flags (masked and filtered once a
 // display has been opened, none before). Null when the picture cannot be read.
 ImageRef load_image(const std::string& url, int flags);
+// The same for a picture already in memory (used as it is, not copied).
+ImageRef load_image(const PixmapRef& pixmap, int flags);
 // A sheet cut into cells of cell_width x cell_height, numbered left to right,
 // then top to bottom; frames are cells first_cell .. first_cell + cell_count - 1.
-ImageRef load_image_strip(const std::string& url, int cell_width, int cell_height,
-                          int first_cell, int cell_count, int flags);
+ImageRef load_image_strip(const std::string& url, int cell_width, int cell_height, int first_cell,
+                          int cell_count, int flags);
 ImageRef create_image(int width, int height, int frame_count, int flags);
 
 // Copies the back-buffer block at (x, y) of the image's size into a frame.

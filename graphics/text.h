@@ -27,4 +27,5 @@ void draw_text(std::string_view text, float x, float y);
 void draw_text(std::u16string_view text, float x, float y);
 
 int text_width(std::string_view text);
+int text_width(std::u16string_view text);
 int text_height();

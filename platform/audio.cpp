@@ -26,9 +26,15 @@ bool open_audio(const AudioSpec& spec, AudioCallback callback, void* user) {
     SDL_AudioSpec have{};
     // No changes allowed: SDL converts if the card wants something else.
     device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
-    if (device == 0) return false;
-    SDL_PauseAudioDevice(device, 0);
-    return true;
+    return device != 0; // SDL opens devices paused
+}
+
+void pause_audio(bool paused) {
+    if (device == 0) return;
+    SDL_PauseAudioDevice(device, paused ? 1 : 0);
+    // Taking the device lock waits for a callback that is still running.
+    SDL_LockAudioDevice(device);
+    SDL_UnlockAudioDevice(device);
 }
 
 void close_audio() {

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -146,6 +147,16 @@ void swap_window(Window* window);
 // Asks for the OpenGL entry point `name` (null when missing).
 void* gl_proc_address(const char* name);
 
+// The full-screen modes of the main screen (bits per pixel, refresh in hz,
+// 0 when unknown). Empty when the video system cannot start.
+struct DisplayMode {
+    int width = 0;
+    int height = 0;
+    int bits = 0;
+    int hz = 0;
+};
+std::vector<DisplayMode> display_modes();
+
 // Mouse pointer visibility over the game's windows.
 void show_pointer(bool shown);
 
@@ -165,9 +176,14 @@ struct AudioSpec {
     int buffer_frames = 512; // size of one callback request, in frames
 };
 
-// Opens the default output device and starts it. Returns false when no
-// device can be opened (no sound card): the caller then stays silent.
+// Opens the default output device, paused: pause_audio(false) starts it.
+// Returns false when no device can be opened (no sound card): the caller
+// then stays silent. SDL converts if the hardware wants another format.
 bool open_audio(const AudioSpec& spec, AudioCallback callback, void* user);
+
+// Pauses (no callback runs once this returns; the device plays silence) or
+// resumes the open device.
+void pause_audio(bool paused);
 
 // Stops the device; no callback runs after this returns.
 void close_audio();

@@ -106,7 +106,22 @@ void swap_window(Window* window) {
     if (window) SDL_GL_SwapWindow(window->sdl);
 }
 
-void* gl_proc_address(const char* name) { return SDL_GL_GetProcAddress(name); }
+void* gl_proc_address(const char* name) {
+    return SDL_GL_GetProcAddress(name);
+}
+
+std::vector<DisplayMode> display_modes() {
+    std::vector<DisplayMode> modes;
+    if (!detail::ensure_sdl_video()) return modes;
+    int count = SDL_GetNumDisplayModes(0);
+    for (int i = 0; i < count; ++i) {
+        SDL_DisplayMode mode;
+        if (SDL_GetDisplayMode(0, i, &mode) != 0) continue;
+        modes.push_back(
+            {mode.w, mode.h, static_cast<int>(SDL_BITSPERPIXEL(mode.format)), mode.refresh_rate});
+    }
+    return modes;
+}
 
 void show_pointer(bool shown) {
     if (!detail::ensure_sdl_video()) return;

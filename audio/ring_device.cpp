@@ -1,0 +1,107 @@
+#include "audio/ring_device.h"
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <pthread.h>
+#include <system_error>
+
+ringdevice::ringdevice(std::shared_ptr<mixer> engine, std::unique_ptr<waveport> port,
+                       bool service_thread)
+    : mixer_(std::move(engine)), port_(std::move(port)), own_thread_(service_thread) {}
+
+ringdevice::~ringdevice() {
+    close();
+}
+
+bool ringdevice::init() {
+    if (running_.load()) return true;
+    ring_.assign(ring_samples, 0);
+    if (!port_->open(ring_.data(), ring_bytes)) {
+        ring_.clear();
+        return false;
+    }
+    latency_ = start_latency;
+    restart_countdown_ = 0;
+    written_ = 0;
+    running_.store(true);
+    service(); // nothing has played yet: this mixes the first `latency` blocks
+    if (!port_->start()) {
+        running_.store(false);
+        port_->close();
+        ring_.clear();
+        return false;
+    }
+    if (own_thread_) {
+        try {
+            thread_ = std::thread(&ringdevice::run_service_thread, this);
+        } catch (const std::system_error&) {
+            running_.store(false);
+            port_->reset();
+            port_->close();
+            ring_.clear();
+            return false;
+        }
+    }
+    return true;
+}
+
+void ringdevice::close() {
+    if (!running_.exchange(false)) return;
+    if (thread_.joinable()) thread_.join();
+    port_->reset();
+    port_->close();
+    ring_.clear();
+    ring_.shrink_to_fit();
+}
+
+void ringdevice::service() {
+    if (!running_.load()) return;
+    if (restart_countdown_ != 0) {
+        if (--restart_countdown_ != 0) return;
+        if (!port_->start()) std::printf("waveOutWrite error\n");
+    }
+    const auto played = static_cast<std::int64_t>(port_->position() / bytes_per_sample);
+
+    if (played > 0 && written_ < played + 2 * fragment_samples) {
+        // The hardware caught up with the mixing: rather than play stale
+        // fragments, go quiet for a while and come back further ahead.
+        port_->reset();
+        std::fill(ring_.begin(), ring_.end(), std::int16_t{0});
+        restart_countdown_ = restart_steps;
+        if (latency_ <= 9) latency_ += 2;
+        written_ = static_cast<std::int64_t>(latency_) * fragment_samples * 2;
+        return;
+    }
+
+    bool mixed = false;
+    while (written_ < played + static_cast<std::int64_t>(latency_) * fragment_samples) {
+        std::int64_t fragment = (written_ / fragment_samples) % fragments;
+        mixer_->mix(ring_.data() + fragment * fragment_samples);
+        written_ += fragment_samples;
+        mixed = true;
+    }
+    if (mixed) port_->publish(static_cast<std::uint64_t>(written_));
+}
+
+void ringdevice::run_service_thread() {
+    // Ctrl+C and termination requests belong to the main thread.
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+
+    // Absolute deadlines: the period does not drift with scheduling delays.
+    using clock = std::chrono::steady_clock;
+    const auto period = std::chrono::milliseconds(service_period_ms);
+    auto deadline = clock::now() + period;
+    while (running_.load()) {
+        std::this_thread::sleep_until(deadline);
+        service();
+        deadline += period;
+        auto now = clock::now();
+        if (now > deadline + 100 * period) deadline = now + period; // after a long stall
+    }
+}

@@ -1,0 +1,77 @@
+#include "graphics/gl_display_driver.h"
+
+#include "graphics/gl_api.h"
+#include "platform/platform.h"
+
+void* TGLGraphics::driver() {
+    return &TGLDisplayDriver::instance();
+}
+
+void TGLGraphics::close() {
+    if (!window_) return;
+    TGLDisplayDriver::instance().forget(this);
+    platform::close_window(window_);
+    window_ = nullptr;
+}
+
+void TGLGraphics::warp_pointer(int x, int y) {
+    if (window_) platform::warp_pointer(window_, x, y);
+}
+
+TGLDisplayDriver& TGLDisplayDriver::instance() {
+    static auto* driver = new TGLDisplayDriver;
+    return *driver;
+}
+
+std::vector<TGraphicsMode> TGLDisplayDriver::display_modes() {
+    std::vector<TGraphicsMode> modes;
+    for (const platform::DisplayMode& mode : platform::display_modes()) {
+        if (mode.bits < 16) continue;
+        modes.push_back({mode.width, mode.height, mode.bits, mode.hz});
+        if (modes.size() == 1024) break;
+    }
+    return modes;
+}
+
+std::shared_ptr<TGLGraphics> TGLDisplayDriver::create_graphics(int width, int height, int depth,
+                                                               int hz, int flags) {
+    platform::WindowSpec spec;
+    spec.width = width;
+    spec.height = height;
+    spec.fullscreen = depth != 0;
+    spec.double_buffer = (flags & GRAPHICS_BACKBUFFER) != 0;
+    spec.alpha_bits = (flags & GRAPHICS_ALPHABUFFER) != 0;
+    spec.depth_bits = (flags & GRAPHICS_DEPTHBUFFER) != 0;
+    spec.stencil_bits = (flags & GRAPHICS_STENCILBUFFER) != 0;
+    spec.accum_bits = (flags & GRAPHICS_ACCUMBUFFER) != 0;
+    platform::Window* window = platform::open_window(spec);
+    if (!window) return nullptr;
+    // The window's context is current now; the entry points come from it.
+    // They are looked up for every new window: the window system may unload
+    // and reload its OpenGL library when the last window closes.
+    if (!load_gl_api()) {
+        platform::close_window(window);
+        return nullptr;
+    }
+    int mode = depth != 0 ? TGraphics::MODE_FULLSCREEN : TGraphics::MODE_WINDOWED;
+    auto graphics = std::make_shared<TGLGraphics>(
+        window, mode, GraphicsSettings{width, height, depth, hz, flags});
+    current_ = graphics.get();
+    return graphics;
+}
+
+void TGLDisplayDriver::make_current(TGLGraphics* graphics) {
+    current_ = graphics && graphics->window() ? graphics : nullptr;
+    platform::make_current(current_ ? current_->window() : nullptr);
+}
+
+void TGLDisplayDriver::flip(int sync) {
+    if (!current_) return;
+    // Where the driver refuses an interval, frames are simply swapped.
+    platform::set_swap_interval(sync ? 1 : 0);
+    platform::swap_window(current_->window());
+}
+
+void TGLDisplayDriver::forget(TGLGraphics* graphics) {
+    if (current_ == graphics) current_ = nullptr;
+}

@@ -1,0 +1,242 @@
+#include "graphics/gl_render_driver.h"
+
+#include "graphics/draw_state.h"
+#include "graphics/gl_api.h"
+#include "graphics/gl_display_driver.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+unsigned char channel(int value) {
+    return static_cast<unsigned char>(std::clamp(value, 0, 255));
+}
+
+} // namespace
+
+std::vector<TGraphicsMode> TGLRenderDriver::display_modes() {
+    return TGLDisplayDriver::instance().display_modes();
+}
+
+DrawStateRef TGLRenderDriver::attach_display(void*, int) {
+    // Drawing into a window some other program made is not supported.
+    return nullptr;
+}
+
+DrawStateRef TGLRenderDriver::create_display(int width, int height, int depth, int hz, int flags) {
+    auto graphics = TGLDisplayDriver::instance().create_graphics(width, height, depth, hz, flags);
+    if (!graphics) return nullptr;
+    return std::make_shared<TDrawState>(graphics, shared_from_this());
+}
+
+void TGLRenderDriver::select_display(const DrawStateRef& display) {
+    auto graphics = display ? std::dynamic_pointer_cast<TGLGraphics>(display->graphics) : nullptr;
+    TGLDisplayDriver::instance().make_current(graphics.get());
+    display_ = TGLDisplayDriver::instance().current();
+    if (!display_) return;
+    GraphicsSettings settings = display_->get_settings();
+    width_ = settings.width;
+    height_ = settings.height;
+    blend_ = 0;
+    texture_ = 0;
+    texturing_ = false;
+    gl().Disable(GL_TEXTURE_2D);
+    // One unit is one pixel, y grows downward.
+    gl().MatrixMode(GL_PROJECTION);
+    gl().LoadIdentity();
+    gl().Ortho(0, width_, height_, 0, -1, 1);
+    gl().MatrixMode(GL_MODELVIEW);
+    gl().Viewport(0, 0, width_, height_);
+}
+
+void TGLRenderDriver::present_frame(int sync) {
+    if (display_) TGLDisplayDriver::instance().flip(sync);
+}
+
+void TGLRenderDriver::set_blend(int mode) {
+    if (!display_ || mode == blend_) return;
+    blend_ = mode;
+    switch (mode) {
+    case BLEND_MASK:
+        gl().Disable(GL_BLEND);
+        gl().Enable(GL_ALPHA_TEST);
+        gl().AlphaFunc(GL_GEQUAL, 0.5f);
+        break;
+    case BLEND_ALPHA:
+        gl().Enable(GL_BLEND);
+        gl().BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        gl().Disable(GL_ALPHA_TEST);
+        break;
+    case BLEND_LIGHT:
+        gl().Enable(GL_BLEND);
+        gl().BlendFunc(GL_SRC_ALPHA, GL_ONE);
+        gl().Disable(GL_ALPHA_TEST);
+        break;
+    case BLEND_SHADE:
+        gl().Enable(GL_BLEND);
+        gl().BlendFunc(GL_DST_COLOR, GL_ZERO);
+        gl().Disable(GL_ALPHA_TEST);
+        break;
+    default: // solid
+        gl().Disable(GL_BLEND);
+        gl().Disable(GL_ALPHA_TEST);
+        break;
+    }
+}
+
+void TGLRenderDriver::set_alpha(float alpha) {
+    if (!(alpha >= 0.0f)) alpha = 0.0f; // also catches NaN
+    if (alpha > 1.0f) alpha = 1.0f;
+    color_[3] = static_cast<unsigned char>(alpha * 255);
+    if (display_) gl().Color4ubv(color_);
+}
+
+void TGLRenderDriver::set_color(int r, int g, int b) {
+    color_[0] = channel(r), color_[1] = channel(g), color_[2] = channel(b);
+    if (display_) gl().Color4ubv(color_);
+}
+
+void TGLRenderDriver::set_clear_color(int r, int g, int b) {
+    if (display_)
+        gl().ClearColor(channel(r) / 255.0f, channel(g) / 255.0f, channel(b) / 255.0f, 1.0f);
+}
+
+void TGLRenderDriver::set_viewport(int x, int y, int width, int height) {
+    if (!display_) return;
+    if (x == 0 && y == 0 && width == width_ && height == height_) {
+        gl().Disable(GL_SCISSOR_TEST);
+    } else {
+        gl().Enable(GL_SCISSOR_TEST);
+        gl().Scissor(x, height_ - y - height, width, height);
+    }
+}
+
+void TGLRenderDriver::set_transform(float ix, float iy, float jx, float jy) {
+    ix_ = ix, iy_ = iy, jx_ = jx, jy_ = jy;
+}
+
+void TGLRenderDriver::set_line_width(float width) {
+    if (display_) gl().LineWidth(width);
+}
+
+void TGLRenderDriver::clear_frame() {
+    if (display_) gl().Clear(GL_COLOR_BUFFER_BIT);
+}
+
+void TGLRenderDriver::vertex(float x, float y, float tx, float ty) const {
+    gl().Vertex2f(x * ix_ + y * iy_ + tx, x * jx_ + y * jy_ + ty);
+}
+
+void TGLRenderDriver::plot(float x, float y) {
+    if (!display_) return;
+    enable_texturing(false);
+    gl().Begin(GL_POINTS);
+    gl().Vertex2f(x + 0.5f, y + 0.5f);
+    gl().End();
+}
+
+void TGLRenderDriver::draw_line(float x0, float y0, float x1, float y1, float tx, float ty) {
+    if (!display_) return;
+    enable_texturing(false);
+    // Pixel centres, so that lines cover the pixels they name.
+    gl().Begin(GL_LINES);
+    vertex(x0, y0, tx + 0.5f, ty + 0.5f);
+    vertex(x1, y1, tx + 0.5f, ty + 0.5f);
+    gl().End();
+}
+
+void TGLRenderDriver::draw_rect(float x0, float y0, float x1, float y1, float tx, float ty) {
+    if (!display_) return;
+    enable_texturing(false);
+    gl().Begin(GL_QUADS);
+    vertex(x0, y0, tx, ty);
+    vertex(x1, y0, tx, ty);
+    vertex(x1, y1, tx, ty);
+    vertex(x0, y1, tx, ty);
+    gl().End();
+}
+
+void TGLRenderDriver::draw_oval(float x0, float y0, float x1, float y1, float tx, float ty) {
+    if (!display_) return;
+    enable_texturing(false);
+    float xr = (x1 - x0) * 0.5f, yr = (y1 - y0) * 0.5f;
+    // One vertex a pixel of radius, at least 12, a multiple of 4.
+    int n = std::max(static_cast<int>(std::fabs(xr) + std::fabs(yr)), 12) & ~3;
+    float cx = x0 + xr, cy = y0 + yr;
+    gl().Begin(GL_POLYGON);
+    for (int i = 0; i < n; ++i) {
+        double a = i * 360.0f / n * 0.017453292519943295;
+        vertex(cx + xr * static_cast<float>(std::cos(a)), cy - yr * static_cast<float>(std::sin(a)),
+               tx, ty);
+    }
+    gl().End();
+}
+
+void TGLRenderDriver::draw_poly(std::span<const float> xy, float handle_x, float handle_y,
+                                float origin_x, float origin_y) {
+    if (!display_ || xy.size() < 6 || xy.size() % 2 != 0) return;
+    enable_texturing(false);
+    gl().Begin(GL_POLYGON);
+    for (std::size_t i = 0; i < xy.size(); i += 2)
+        vertex(xy[i] + handle_x, xy[i + 1] + handle_y, origin_x, origin_y);
+    gl().End();
+}
+
+void TGLRenderDriver::draw_pixmap(const PixmapRef& pixmap, int x, int y) {
+    if (!display_ || !pixmap || pixmap->width <= 0 || pixmap->height <= 0) return;
+    PixmapRef rgba = pixmap->convert(FORMAT_RGBA8888);
+    int previous = blend_;
+    set_blend(BLEND_SOLID);
+    enable_texturing(false);
+    // The raster position starts at the display's top-left (always inside
+    // the viewport) and is moved from there, so pictures may start off screen.
+    gl().RasterPos2f(0, 0);
+    gl().Bitmap(0, 0, 0, 0, static_cast<float>(x), static_cast<float>(-y), nullptr);
+    gl().PixelZoom(1.0f, -1.0f);
+    gl().PixelStorei(GL_UNPACK_ROW_LENGTH, rgba->pitch / 4);
+    gl().DrawPixels(rgba->width, rgba->height, GL_RGBA, GL_UNSIGNED_BYTE, rgba->pixels);
+    gl().PixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    gl().PixelZoom(1.0f, 1.0f);
+    set_blend(previous);
+}
+
+PixmapRef TGLRenderDriver::capture_pixmap(int x, int y, int width, int height) {
+    PixmapRef pixmap = create_pixmap(width, height, FORMAT_RGBA8888, 4);
+    if (!display_ || pixmap->width == 0 || pixmap->height == 0) return pixmap;
+    int previous = blend_;
+    set_blend(BLEND_SOLID);
+    gl().PixelStorei(GL_PACK_ALIGNMENT, 4);
+    gl().ReadPixels(x, height_ - y - height, width, height, GL_RGBA, GL_UNSIGNED_BYTE,
+                    pixmap->pixels);
+    set_blend(previous);
+    // OpenGL counts rows from the bottom.
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(pixmap->pitch));
+    for (int top = 0, bottom = height - 1; top < bottom; ++top, --bottom) {
+        std::memcpy(row.data(), pixmap->pixel_ptr(0, top), row.size());
+        std::memcpy(pixmap->pixel_ptr(0, top), pixmap->pixel_ptr(0, bottom), row.size());
+        std::memcpy(pixmap->pixel_ptr(0, bottom), row.data(), row.size());
+    }
+    return pixmap;
+}
+
+void TGLRenderDriver::bind_texture(unsigned texture) {
+    if (texture == texture_) return;
+    texture_ = texture;
+    gl().BindTexture(GL_TEXTURE_2D, texture);
+}
+
+void TGLRenderDriver::enable_texturing(bool on) {
+    if (on == texturing_) return;
+    texturing_ = on;
+    if (on)
+        gl().Enable(GL_TEXTURE_2D);
+    else
+        gl().Disable(GL_TEXTURE_2D);
+}
+
+void TGLRenderDriver::texture_deleted(unsigned texture) {
+    if (texture_ == texture) texture_ = 0;
+}

@@ -1,0 +1,51 @@
+// The OpenGL 1.1 render driver: immediate-mode drawing, one begin/end per
+// primitive or image frame, in call order.
+#pragma once
+
+#include "graphics/render_driver.h"
+
+class TGLGraphics;
+
+class TGLRenderDriver : public TRenderDriver, public std::enable_shared_from_this<TGLRenderDriver> {
+  public:
+    std::vector<TGraphicsMode> display_modes() override;
+    DrawStateRef attach_display(void* window, int flags) override;
+    DrawStateRef create_display(int width, int height, int depth, int hz, int flags) override;
+    void select_display(const DrawStateRef& display) override;
+    void present_frame(int sync) override;
+    ImageFrameRef create_frame_from_pixmap(const PixmapRef& pixmap, int image_flags) override;
+    void set_blend(int mode) override;
+    void set_alpha(float alpha) override;
+    void set_color(int r, int g, int b) override;
+    void set_clear_color(int r, int g, int b) override;
+    void set_viewport(int x, int y, int width, int height) override;
+    void set_transform(float ix, float iy, float jx, float jy) override;
+    void set_line_width(float width) override;
+    void clear_frame() override;
+    void plot(float x, float y) override;
+    void draw_line(float x0, float y0, float x1, float y1, float tx, float ty) override;
+    void draw_rect(float x0, float y0, float x1, float y1, float tx, float ty) override;
+    void draw_oval(float x0, float y0, float x1, float y1, float tx, float ty) override;
+    void draw_poly(std::span<const float> xy, float handle_x, float handle_y, float origin_x,
+                   float origin_y) override;
+    void draw_pixmap(const PixmapRef& pixmap, int x, int y) override;
+    PixmapRef capture_pixmap(int x, int y, int width, int height) override;
+
+    // For the texture frames: state the driver caches.
+    bool has_display() const { return display_ != nullptr; }
+    void bind_texture(unsigned texture);
+    void enable_texturing(bool on);
+    // Forgets a texture that is being deleted, so a new one of the same name binds.
+    void texture_deleted(unsigned texture);
+    // The local point (x, y) under the matrix, moved by (tx, ty).
+    void vertex(float x, float y, float tx, float ty) const;
+
+  private:
+    TGLGraphics* display_ = nullptr; // the window whose context is current
+    int width_ = 0, height_ = 0;
+    float ix_ = 1, iy_ = 0, jx_ = 0, jy_ = 1;
+    unsigned char color_[4] = {0, 0, 0, 0};
+    int blend_ = 0;
+    unsigned texture_ = 0;
+    bool texturing_ = false;
+};

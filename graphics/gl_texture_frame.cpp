@@ -1,0 +1,123 @@
+#include "graphics/gl_texture_frame.h"
+
+#include "graphics/display_internal.h"
+#include "graphics/gl_api.h"
+#include "graphics/gl_render_driver.h"
+#include "graphics/images.h"
+#include "system/runtime_error.h"
+
+namespace {
+
+int power_of_two_at_least(int n) {
+    int p = 1;
+    while (p < n && p < (1 << 30)) p <<= 1;
+    return p;
+}
+
+bool texture_size_accepted(int width, int height) {
+    gl().TexImage2D(GL_PROXY_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                    nullptr);
+    GLint accepted = 0;
+    gl().GetTexLevelParameteriv(GL_PROXY_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &accepted);
+    return accepted != 0;
+}
+
+// The texture's pixels: the frame at the top-left, its last column and row
+// repeated once beside and below it so that filtering at the frame's edge
+// never reaches the undefined rest of the texture.
+PixmapRef padded(const PixmapRef& frame, int tex_width, int tex_height) {
+    int w = frame->width, h = frame->height;
+    if (w == tex_width && h == tex_height) {
+        return frame->format == FORMAT_RGBA8888 ? frame : frame->convert(FORMAT_RGBA8888);
+    }
+    PixmapRef texture = create_pixmap(tex_width, tex_height, FORMAT_RGBA8888, 4);
+    texture->paste(frame, 0, 0);
+    if (w < tex_width) texture->paste(frame->window(w - 1, 0, 1, h), w, 0);
+    if (h < tex_height) texture->paste(frame->window(0, h - 1, w, 1), 0, h);
+    if (w < tex_width && h < tex_height) texture->paste(frame->window(w - 1, h - 1, 1, 1), w, h);
+    return texture;
+}
+
+void upload(const PixmapRef& level_pixels, int level) {
+    gl().PixelStorei(GL_UNPACK_ROW_LENGTH, level_pixels->pitch / 4);
+    gl().TexSubImage2D(GL_TEXTURE_2D, level, 0, 0, level_pixels->width, level_pixels->height,
+                       GL_RGBA, GL_UNSIGNED_BYTE, level_pixels->pixels);
+    gl().PixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+}
+
+} // namespace
+
+ImageFrameRef TGLRenderDriver::create_frame_from_pixmap(const PixmapRef& pixmap, int image_flags) {
+    // Textures live in a display's context: none without one.
+    if (!has_display() || !pixmap || pixmap->width <= 0 || pixmap->height <= 0) return nullptr;
+
+    int tex_width = power_of_two_at_least(pixmap->width);
+    int tex_height = power_of_two_at_least(pixmap->height);
+    while (!texture_size_accepted(tex_width, tex_height)) {
+        if (tex_width == 1 && tex_height == 1) raise_runtime_error("Unable to calculate tex size");
+        if (tex_width > 1) tex_width /= 2;
+        if (tex_height > 1) tex_height /= 2;
+    }
+    int frame_width = std::min(pixmap->width, tex_width);
+    int frame_height = std::min(pixmap->height, tex_height);
+    PixmapRef frame = pixmap;
+    if (frame_width < pixmap->width || frame_height < pixmap->height)
+        frame = resize_pixmap(pixmap, frame_width, frame_height);
+    PixmapRef pixels = padded(frame, tex_width, tex_height);
+
+    auto result = std::make_shared<TGLTextureFrame>(weak_from_this());
+    gl().GenTextures(1, &result->texture);
+    bind_texture(result->texture);
+    bool mipmapped = (image_flags & IMAGE_MIPMAPPED) != 0;
+    gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER,
+                       (image_flags & IMAGE_FILTERED) ? GL_LINEAR : GL_NEAREST);
+    gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
+                       mipmapped ? GL_LINEAR_MIPMAP_LINEAR : GL_NEAREST);
+    int level = 0;
+    for (int w = tex_width, h = tex_height;; ++level) {
+        gl().TexImage2D(GL_TEXTURE_2D, level, GL_RGBA8, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                        nullptr);
+        if (!mipmapped || (w == 1 && h == 1)) break;
+        w = w > 1 ? w / 2 : 1;
+        h = h > 1 ? h / 2 : 1;
+    }
+    upload(pixels, 0);
+    for (int l = 1; l <= level; ++l) {
+        pixels = resize_pixmap(pixels, pixels->width > 1 ? pixels->width / 2 : 1,
+                               pixels->height > 1 ? pixels->height / 2 : 1);
+        upload(pixels, l);
+    }
+    result->u_right = static_cast<float>(frame_width) / tex_width;
+    result->v_bottom = static_cast<float>(frame_height) / tex_height;
+    result->seq = display_seq();
+    return result;
+}
+
+TGLTextureFrame::~TGLTextureFrame() {
+    // A texture made for an earlier opening of the display went with its
+    // context; only one made for the current display is still there.
+    auto driver = driver_.lock();
+    if (!texture || seq == 0 || seq != display_seq() || !driver || !driver->has_display()) return;
+    driver->texture_deleted(texture);
+    gl().DeleteTextures(1, &texture);
+}
+
+void TGLTextureFrame::draw(float x0, float y0, float x1, float y1, float tx, float ty) {
+    auto driver = driver_.lock();
+    // A stale texture's name may now belong to another texture, or to none.
+    if (!driver || !driver->has_display() || seq != display_seq()) return;
+    driver->bind_texture(texture);
+    driver->enable_texturing(true);
+    gl().Begin(GL_QUADS);
+    gl().TexCoord2f(u_left, v_top);
+    driver->vertex(x0, y0, tx, ty);
+    gl().TexCoord2f(u_right, v_top);
+    driver->vertex(x1, y0, tx, ty);
+    gl().TexCoord2f(u_right, v_bottom);
+    driver->vertex(x1, y1, tx, ty);
+    gl().TexCoord2f(u_left, v_bottom);
+    driver->vertex(x0, y1, tx, ty);
+    gl().End();
+}

@@ -1,0 +1,27 @@
+// An image frame held as an OpenGL texture. The frame's pixels sit in the
+// top-left of a power-of-two texture, as OpenGL 1.1 requires.
+#pragma once
+
+#include "graphics/image_frame.h"
+
+#include <memory>
+
+class TGLRenderDriver;
+
+class TGLTextureFrame : public TImageFrame {
+  public:
+    float u_left = 0, v_top = 0;     // always 0, 0
+    float u_right = 0, v_bottom = 0; // frame size / texture size
+    unsigned texture = 0;
+    int seq = 0; // display_seq when made
+
+    TGLTextureFrame(std::weak_ptr<TGLRenderDriver> driver) : driver_(std::move(driver)) {}
+    ~TGLTextureFrame() override;
+    TGLTextureFrame(const TGLTextureFrame&) = delete;
+    TGLTextureFrame& operator=(const TGLTextureFrame&) = delete;
+
+    void draw(float x0, float y0, float x1, float y1, float tx, float ty) override;
+
+  private:
+    std::weak_ptr<TGLRenderDriver> driver_;
+};

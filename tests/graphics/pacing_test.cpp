@@ -1,0 +1,94 @@
+// Software frame pacing, on a simulated clock.
+#include "graphics/display.h"
+#include "graphics/frame_pacer.h"
+#include "tests/support/recording_render_driver.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::int32_t fake_now = 0;
+std::vector<int> sleeps;
+
+std::int32_t fake_clock() {
+    return fake_now;
+}
+void fake_sleep(std::int32_t ms) {
+    sleeps.push_back(ms);
+    fake_now += ms;
+}
+
+class Pacing : public testing::Test {
+  protected:
+    void SetUp() override {
+        fake_now = 1000;
+        sleeps.clear();
+        set_pacing_clock(fake_clock, fake_sleep);
+    }
+    void TearDown() override { set_pacing_clock(nullptr, nullptr); }
+};
+
+} // namespace
+
+TEST_F(Pacing, AFastFrameSleepsToItsSlot) {
+    TRecordingRenderDriver::Scope scope(640, 480, 60);
+    fake_now += 5; // a 5 ms frame
+    present_frame(-1);
+    // Slot 1 is due at 1000 / 60 = 16 ms.
+    EXPECT_EQ(sleeps, std::vector<int>{11});
+    EXPECT_EQ(scope.driver().log(), "present_frame(0)\n");
+    fake_now += 5;
+    present_frame(-1);
+    // Slot 2: 2000 / 60 = 33 ms after the start; now is 21.
+    EXPECT_EQ(sleeps, (std::vector<int>{11, 12}));
+}
+
+TEST_F(Pacing, ALateFrameDoesNotSleepAndRestartsTheSchedule) {
+    TRecordingRenderDriver::Scope scope(640, 480, 60);
+    fake_now += 200;
+    present_frame(-1);
+    EXPECT_TRUE(sleeps.empty());
+    EXPECT_EQ(scope.driver().log(), "present_frame(0)\n");
+    // The next frame is paced from the late one, not from the opening.
+    fake_now += 5;
+    present_frame(-1);
+    EXPECT_EQ(sleeps, std::vector<int>{11});
+}
+
+TEST(FramePacer, KeepsSixtyFramesASecondOnAverage) {
+    FramePacer pacer;
+    std::int32_t now = 0;
+    pacer.start(60, now);
+    for (int frame = 0; frame < 600; ++frame) {
+        now += 3;
+        now += pacer.next_wait(now);
+    }
+    EXPECT_EQ(now, 10000); // 600 frames of 1000/60 ms: exactly ten seconds
+}
+
+TEST(FramePacer, StaysExactAcrossClockWrapAndLongRuns) {
+    // A run long enough that the frame count times 1000, and the elapsed
+    // milliseconds times the rate, no longer fit in 32 bits; it starts just
+    // before the millisecond clock wraps.
+    FramePacer pacer;
+    std::uint32_t now = 0xfffff000u;
+    pacer.start(60, static_cast<std::int32_t>(now));
+    const std::uint32_t start = now;
+    std::int64_t frames = 2300000; // about 10.6 hours at 60 frames a second
+    for (std::int64_t frame = 0; frame < frames; ++frame) {
+        now += 2;
+        int wait = pacer.next_wait(static_cast<std::int32_t>(now));
+        ASSERT_GT(wait, 0) << "frame " << frame;
+        ASSERT_LT(wait, 1000);
+        now += static_cast<std::uint32_t>(wait);
+    }
+    // Every frame left on its slot: frame n at n * 1000 / 60 ms.
+    EXPECT_EQ(static_cast<std::uint32_t>(now - start),
+              static_cast<std::uint32_t>(frames * 1000 / 60));
+}
+
+TEST(FramePacer, RateZeroNeverWaits) {
+    FramePacer pacer;
+    pacer.start(0, 0);
+    EXPECT_EQ(pacer.next_wait(1), 0);
+}
