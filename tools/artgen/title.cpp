@@ -151,7 +151,7 @@ void centre_panel(cairo_t* cr) {
 void right_panel(cairo_t* cr) {
     panel(cr, 422, panel_top, 210, panel_bottom - panel_top, 9);
     heading(cr, "Controls", 527, 284, Align::centre);
-    small(cr, "Enter here to change keys", 527, 306, Align::centre, 0.7);
+    small(cr, "Enter to change keys", 527, 306, Align::centre, 0.7);
     cairo_move_to(cr, 436, 318);
     cairo_line_to(cr, 618, 318);
     set_colour(cr, palette::bronze, 0.5);
