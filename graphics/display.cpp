@@ -9,6 +9,7 @@
 #include "graphics/render_driver.h"
 #include "graphics/text_internal.h"
 #include "input/input.h"
+#include "platform/platform.h"
 #include "system/event.h"
 #include "system/messages.h"
 #include "system/startup.h"

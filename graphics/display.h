@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <span>
+#include <string>
 
 class TGraphics;
 class TDrawState;
@@ -34,6 +35,10 @@ enum BlendMode : int {
     BLEND_LIGHT = 4, // additive
     BLEND_SHADE = 5, // multiply
 };
+
+// The application title, shown as the caption of windows opened from now on
+// (and of the open one).
+void set_app_title(const std::string& title);
 
 // Opens a window display (depth 0) of that size, paced to hz frames a second
 // (0: unpaced), and makes it current. Null when no window can be had.

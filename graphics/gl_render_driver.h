@@ -39,6 +39,11 @@ class TGLRenderDriver : public TRenderDriver, public std::enable_shared_from_thi
     void texture_deleted(unsigned texture);
     // The local point (x, y) under the matrix, moved by (tx, ty).
     void vertex(float x, float y, float tx, float ty) const;
+    void matrix(float& ix, float& iy, float& jx, float& jy) const {
+        ix = ix_, iy = iy_, jx = jx_, jy = jy_;
+    }
+    int blend_mode() const { return blend_; }
+    int alpha_byte() const { return color_[3]; }
 
   private:
     TGLGraphics* display_ = nullptr; // the window whose context is current

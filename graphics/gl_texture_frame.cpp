@@ -6,6 +6,8 @@
 #include "graphics/images.h"
 #include "system/runtime_error.h"
 
+#include <cmath>
+
 namespace {
 
 int power_of_two_at_least(int n) {
@@ -36,6 +38,35 @@ PixmapRef padded(const PixmapRef& frame, int tex_width, int tex_height) {
     if (h < tex_height) texture->paste(frame->window(0, h - 1, w, 1), 0, h);
     if (w < tex_width && h < tex_height) texture->paste(frame->window(w - 1, h - 1, 1, 1), w, h);
     return texture;
+}
+
+bool all_opaque(const PixmapRef& frame) {
+    if (!format_has_alpha(frame->format)) return true;
+    for (int y = 0; y < frame->height; ++y) {
+        if (frame->format != FORMAT_RGBA8888) {
+            for (int x = 0; x < frame->width; ++x)
+                if (frame->read_pixel(x, y) >> 24 != 255) return false;
+            continue;
+        }
+        const std::uint8_t* pixel = frame->pixel_ptr(0, y);
+        for (int x = 0; x < frame->width; ++x, pixel += 4)
+            if (pixel[3] != 255) return false;
+    }
+    return true;
+}
+
+// Whether the quad puts one texel exactly on one pixel: no rotation or
+// scale and a whole-pixel position. Bilinear filtering then samples texel
+// centres only and gives exactly what nearest sampling gives.
+bool one_to_one(const TGLTextureFrame& frame, const TGLRenderDriver& driver, float x0, float y0,
+                float x1, float y1, float tx, float ty) {
+    float ix, iy, jx, jy;
+    driver.matrix(ix, iy, jx, jy);
+    if (ix != 1.0f || iy != 0.0f || jx != 0.0f || jy != 1.0f) return false;
+    if (x1 - x0 != static_cast<float>(frame.width) || y1 - y0 != static_cast<float>(frame.height))
+        return false;
+    float left = x0 + tx, top = y0 + ty;
+    return left == std::floor(left) && top == std::floor(top);
 }
 
 void upload(const PixmapRef& level_pixels, int level) {
@@ -89,6 +120,10 @@ ImageFrameRef TGLRenderDriver::create_frame_from_pixmap(const PixmapRef& pixmap,
                                pixels->height > 1 ? pixels->height / 2 : 1);
         upload(pixels, l);
     }
+    result->width = frame_width;
+    result->height = frame_height;
+    result->filtered = (image_flags & IMAGE_FILTERED) != 0;
+    result->opaque = all_opaque(frame);
     result->u_right = static_cast<float>(frame_width) / tex_width;
     result->v_bottom = static_cast<float>(frame_height) / tex_height;
     result->seq = display_seq();
@@ -110,6 +145,23 @@ void TGLTextureFrame::draw(float x0, float y0, float x1, float y1, float tx, flo
     if (!driver || !driver->has_display() || seq != display_seq()) return;
     driver->bind_texture(texture);
     driver->enable_texturing(true);
+    // Two ways to spare the software rasteriser work without changing a
+    // pixel: a filtered texture drawn texel for pixel samples as nearest
+    // does, and an opaque texture drawn at full alpha replaces what is
+    // below exactly as alpha blending would.
+    if (filtered) {
+        bool nearest = one_to_one(*this, *driver, x0, y0, x1, y1, tx, ty);
+        if (nearest != nearest_now_) {
+            nearest_now_ = nearest;
+            gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER,
+                               nearest ? GL_NEAREST : GL_LINEAR);
+        }
+    }
+    // Switching blending off and on costs two state changes, so only large
+    // pictures (backgrounds) are worth it.
+    bool unblended = opaque && width * height >= 65536 && driver->blend_mode() == BLEND_ALPHA &&
+                     driver->alpha_byte() == 255;
+    if (unblended) gl().Disable(GL_BLEND);
     gl().Begin(GL_QUADS);
     gl().TexCoord2f(u_left, v_top);
     driver->vertex(x0, y0, tx, ty);
@@ -120,4 +172,5 @@ void TGLTextureFrame::draw(float x0, float y0, float x1, float y1, float tx, flo
     gl().TexCoord2f(u_left, v_bottom);
     driver->vertex(x0, y1, tx, ty);
     gl().End();
+    if (unblended) gl().Enable(GL_BLEND);
 }

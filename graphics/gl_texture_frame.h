@@ -13,7 +13,10 @@ class TGLTextureFrame : public TImageFrame {
     float u_left = 0, v_top = 0;     // always 0, 0
     float u_right = 0, v_bottom = 0; // frame size / texture size
     unsigned texture = 0;
-    int seq = 0; // display_seq when made
+    int seq = 0;               // display_seq when made
+    int width = 0, height = 0; // of the frame's pixels in the texture
+    bool filtered = false;     // bilinear magnification asked for
+    bool opaque = false;       // every pixel has alpha 255
 
     TGLTextureFrame(std::weak_ptr<TGLRenderDriver> driver) : driver_(std::move(driver)) {}
     ~TGLTextureFrame() override;
@@ -24,4 +27,5 @@ class TGLTextureFrame : public TImageFrame {
 
   private:
     std::weak_ptr<TGLRenderDriver> driver_;
+    bool nearest_now_ = false; // the texture's magnification is set to nearest
 };

@@ -221,3 +221,49 @@ TEST_F(GLImages, MipmappedAndFilteredTexturesDraw) {
     EXPECT_NE(pixel(3, 2), black);
     EXPECT_EQ(pixel(12, 2), black);
 }
+
+TEST_F(GLImages, FilteringShowsOnlyWhereTexelsDoNotMeetPixels) {
+    // Black and white side by side; filtered.
+    ImageRef image = load_image(
+        write_png("bw.png", rgb_picture(2, 1, [](int x, int) { return x ? 0xffffffu : 0u; })),
+        IMAGE_FILTERED);
+    auto greys = [&] {
+        PixmapRef shown = screen(0, 0, 40, 10);
+        return 40 * 10 - count(shown, black) - count(shown, 0xffffffffu);
+    };
+    clear_frame();
+    draw_image(image, 3, 3, 0);
+    EXPECT_EQ(greys(), 0);
+    EXPECT_EQ(pixel(4, 3), 0xffffffffu);
+    // Magnified, the same texture blends between its texels.
+    set_scale(8, 8);
+    clear_frame();
+    draw_image(image, 3, 3, 0);
+    EXPECT_GT(greys(), 3);
+    set_scale(1, 1);
+    clear_frame();
+    draw_image(image, 3, 3, 0);
+    EXPECT_EQ(greys(), 0);
+}
+
+TEST_F(GLImages, OpaquePicturesCoverAndTranslucentDrawsStillBlend) {
+    // Large enough for blending to be switched off while it is drawn.
+    ImageRef image = load_image(
+        write_png("grey.png", rgb_picture(256, 256, [](int, int) { return 0x808080u; })), -1);
+    set_blend(BLEND_ALPHA);
+    set_clear_color(0, 0, 255);
+    clear_frame();
+    draw_image(image, 0, 0, 0);
+    EXPECT_EQ(pixel(1, 1), 0xff808080u);
+    EXPECT_EQ(pixel(255, 255), 0xff808080u);
+    set_alpha(0.5f);
+    draw_image(image, 300, 0, 0);
+    EXPECT_EQ(pixel(301, 1), 0xff4040c0u); // 128 * 127/255 and 128 + 255 * 128/255
+    // Blending is still on for what follows a full-alpha opaque picture.
+    set_alpha(1.0f);
+    draw_image(image, 0, 0, 0);
+    set_alpha(0.5f);
+    set_color(255, 255, 255);
+    draw_rect(0, 300, 2, 2);
+    EXPECT_EQ(pixel(0, 300), 0xff7f7fffu);
+}

@@ -165,6 +165,7 @@ TEST(Image, LockMakesMissingPixelsOfTheImageSize) {
     EXPECT_EQ(p->width, 3);
     EXPECT_EQ(p->height, 2);
     EXPECT_EQ(p->format, FORMAT_RGBA8888);
+    EXPECT_EQ(p->read_pixel(2, 1), 0u); // transparent black, not leftover memory
     EXPECT_EQ(image->lock(1, 1, 0), p);
     EXPECT_FALSE(image->lock(2, 1, 0));
 }

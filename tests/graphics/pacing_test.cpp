@@ -1,6 +1,7 @@
 // Software frame pacing, on a simulated clock.
 #include "graphics/display.h"
 #include "graphics/frame_pacer.h"
+#include "graphics/startup.h"
 #include "tests/support/recording_render_driver.h"
 
 #include <gtest/gtest.h>
@@ -91,4 +92,62 @@ TEST(FramePacer, RateZeroNeverWaits) {
     FramePacer pacer;
     pacer.start(0, 0);
     EXPECT_EQ(pacer.next_wait(1), 0);
+}
+
+namespace {
+
+// A recording driver whose flips take a set time on the simulated clock.
+class TTimedFlips : public TRecordingRenderDriver {
+  public:
+    int flip_ms = 0;
+    void present_frame(int sync) override {
+        TRecordingRenderDriver::present_frame(sync);
+        fake_now += flip_ms;
+    }
+};
+
+} // namespace
+
+TEST_F(Pacing, FullScreenDisplaysLeavePacingToTheHardwareWhenFlipsTakeAPeriod) {
+    graphics_startup();
+    RenderDriverRef previous = render_driver();
+    auto driver = std::make_shared<TTimedFlips>();
+    set_render_driver(driver);
+    // Flips of 16 ms at 60 Hz: within a millisecond of 1000 / 60 three times.
+    driver->flip_ms = 16;
+    ASSERT_TRUE(open_display(640, 480, 32, 60, 0));
+    driver->clear();
+    present_frame(-1);
+    EXPECT_EQ(driver->log(), "present_frame(1)\n");
+    EXPECT_TRUE(sleeps.empty());
+    // Instant flips: the test gives up after a second and paces in software.
+    std::int32_t before = fake_now;
+    driver->flip_ms = 2;
+    ASSERT_TRUE(open_display(640, 480, 32, 60, 0));
+    EXPECT_GE(fake_now - before, 1000);
+    driver->clear();
+    present_frame(-1);
+    EXPECT_EQ(driver->log(), "present_frame(0)\n");
+    // A window never tests the hardware.
+    driver->flip_ms = 16;
+    ASSERT_TRUE(open_display(640, 480, 0, 60, 0));
+    EXPECT_EQ(driver->count("present_frame"), 1 + 2); // the one above and the opening's two
+    close_display();
+    set_render_driver(previous);
+}
+
+TEST_F(Pacing, AReopenedDisplayStartsANewSchedule) {
+    {
+        TRecordingRenderDriver::Scope scope(640, 480, 60);
+        for (int frame = 0; frame < 30; ++frame) {
+            fake_now += 5;
+            present_frame(-1);
+        }
+    }
+    sleeps.clear();
+    TRecordingRenderDriver::Scope again(640, 480, 60);
+    fake_now += 5;
+    present_frame(-1);
+    // Not the half second the old display's thirty frames would ask for.
+    EXPECT_EQ(sleeps, std::vector<int>{11});
 }

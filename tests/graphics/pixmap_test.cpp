@@ -1,4 +1,5 @@
 #include "graphics/pixmap.h"
+#include "system/runtime_error.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,16 @@ TEST(Pixmap, PitchIsTheRowRoundedUpToTheAlignment) {
     PixmapRef p = create_pixmap(5, 3, FORMAT_RGBA8888, 4);
     EXPECT_EQ(p->capacity, 60);
     EXPECT_EQ(p->pixel_ptr(2, 1), p->pixels + 20 + 8);
+}
+
+TEST(Pixmap, SizesBeyondTwoGigabytesAreAHardErrorNotAnOverflow) {
+    try {
+        create_pixmap(100000, 100000, FORMAT_RGBA8888, 4);
+        FAIL() << "no error";
+    } catch (const RuntimeError& error) {
+        EXPECT_STREQ(error.what(), "Pixmap too large");
+    }
+    EXPECT_EQ(create_pixmap(-3, 2, FORMAT_I8, 4)->width, 0);
 }
 
 TEST(Pixmap, FormatsConvertThroughRgba) {
