@@ -9,23 +9,23 @@ using namespace art;
 
 namespace {
 
-struct PictureSpec {
+struct PictureWanted {
     const char* name;
     int width, height, colour_type;
 };
 
-struct SoundSpec {
+struct SoundWanted {
     const char* name;
     int channels, rate;
 };
 
-const PictureSpec shared_pictures[] = {
+const PictureWanted shared_pictures[] = {
     {"sparks.png", 480, 40, 6}, {"kovname.png", 302, 105, 6}, {"charscreen.png", 640, 480, 2},
     {"cursor.png", 80, 80, 6},  {"blankface.png", 80, 80, 2}, {"titlescreen.png", 640, 480, 2},
     {"pointer.png", 80, 32, 6}, {"gameover.png", 276, 78, 6}, {"paused.png", 300, 100, 2},
 };
 
-const SoundSpec shared_wavs[] = {
+const SoundWanted shared_wavs[] = {
     {"click.wav", 1, 44100}, {"white.wav", 2, 44100},   {"black.wav", 2, 44100},
     {"gray.wav", 2, 44100},  {"sparkle.wav", 1, 22050},
 };
@@ -52,18 +52,18 @@ void expect_ogg(const std::string& path, double min_seconds, double max_seconds)
 } // namespace
 
 TEST(SharedFiles, PicturesHaveTheirSizeAndLayout) {
-    for (const PictureSpec& spec : shared_pictures)
-        expect_picture(assets_dir() + "/" + spec.name, spec.width, spec.height, spec.colour_type);
+    for (const PictureWanted& wanted : shared_pictures)
+        expect_picture(assets_dir() + "/" + wanted.name, wanted.width, wanted.height, wanted.colour_type);
 }
 
 TEST(SharedFiles, EffectsAre16BitPcmWithTheirChannelsAndRate) {
-    for (const SoundSpec& spec : shared_wavs) {
-        SCOPED_TRACE(spec.name);
-        Sound s = read_wav(assets_dir() + "/" + spec.name);
-        ASSERT_EQ(s.channels, spec.channels);
+    for (const SoundWanted& wanted : shared_wavs) {
+        SCOPED_TRACE(wanted.name);
+        Sound s = read_wav(assets_dir() + "/" + wanted.name);
+        ASSERT_EQ(s.channels, wanted.channels);
         EXPECT_EQ(s.format, 1);
         EXPECT_EQ(s.bits, 16);
-        EXPECT_EQ(s.rate, spec.rate);
+        EXPECT_EQ(s.rate, wanted.rate);
         EXPECT_GT(s.seconds(), 0.05);
         EXPECT_LT(s.seconds(), 5.0);
     }
