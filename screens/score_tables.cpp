@@ -1,6 +1,7 @@
 #include "screens/score_tables.h"
 
 #include "game/game_state.h"
+#include "graphics/display.h"
 #include "graphics/text.h"
 #include "system/buffer_stream.h"
 #include "system/safe_file.h"
@@ -122,14 +123,28 @@ std::string percentage_text(int value) {
     return sign + std::to_string(v / 100) + "." + hundredths + "%";
 }
 
+namespace {
+
+// Names and values stand 80 pixels apart; a longer name is narrowed to end
+// just before its value instead of running into it.
+void draw_table_name(const std::string& name, float y) {
+    const float room = 76;
+    int width = text_width(name);
+    if (width > room) set_scale(room / static_cast<float>(width), 1);
+    draw_text(name, 48, y);
+    if (width > room) set_scale(1, 1);
+}
+
+} // namespace
+
 void draw_title_scores() {
     select_font(text_font);
     for (int i = 0; i < SCORE_TABLE_SIZE; ++i) {
         float y = static_cast<float>(290 + 18 * i);
-        draw_text(cleared_names[i], 48, y);
+        draw_table_name(cleared_names[i], y);
         draw_text(std::to_string(cleared_scores[i]), 128, y);
         y = static_cast<float>(364 + 18 * i);
-        draw_text(efficiency_names[i], 48, y);
+        draw_table_name(efficiency_names[i], y);
         draw_text(percentage_text(efficiency_scores[i]), 128, y);
     }
     draw_text("Your name: " + player_name, 48, 420);
