@@ -41,6 +41,17 @@ void draw_splash_frame(const ImageRef& logo, float t) {
     set_color(light, light, static_cast<int>(150 * t / 360 + 105));
     draw_image(logo, 320, 240, 0);
     present_frame(-1);
+    // Nothing here reads keys, but a close request must still be heard.
+    pump_messages();
+}
+
+// Holds the last frame for ms milliseconds, listening for a close request.
+void hold(int ms) {
+    std::int32_t start = clock_ms();
+    while (clock_ms() - start < ms) {
+        delay(20);
+        pump_messages();
+    }
 }
 
 } // namespace
@@ -60,7 +71,7 @@ void run_splash() {
     play_sound(jingle);
 
     for (float t = 0; t <= 360; t += 1.8f) draw_splash_frame(logo, t);
-    delay(3000);
+    hold(3000);
 
     set_origin(0, 0);
     set_transform(0, 1, 1);
@@ -70,6 +81,7 @@ void run_splash() {
     for (int i = 0; i <= 30; ++i) {
         for (int j = 0; j <= 15; ++j) draw_rect(0, static_cast<float>(30 * j), 640, static_cast<float>(i));
         present_frame(-1);
+        pump_messages();
     }
     set_color(255, 255, 255);
 }

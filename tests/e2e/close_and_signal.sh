@@ -14,9 +14,8 @@ start_x
 start_game
 sleep 1
 "$close_tool" "$window"
-status=$(wait_exit "$game_pid" 10)
+wait_exit 10
 [[ "$status" == 0 ]] || fail "close during the splash: status $status"
-game_pid=""
 
 # Closed in the middle of a game: the scores stay as they were.
 rm -f "$scratch/game/scores.dat"
@@ -30,18 +29,16 @@ keys space Right space
 sleep 0.5
 scores=$(md5sum <"$scratch/game/scores.dat")
 "$close_tool" "$window"
-status=$(wait_exit "$game_pid" 10)
+wait_exit 10
 [[ "$status" == 0 ]] || fail "close during play: status $status"
-game_pid=""
 [[ "$(md5sum <"$scratch/game/scores.dat")" == "$scores" ]] || fail "an unfinished game changed the scores"
 
 # SIGTERM on the title screen.
 start_game
 sleep 9
 kill -TERM "$game_pid"
-status=$(wait_exit "$game_pid" 10)
+wait_exit 10
 [[ "$status" == 0 ]] || fail "SIGTERM on the title: status $status"
-game_pid=""
 
 # SIGINT while the game waits for a key after giving up... on the key setup
 # screen, where it blocks waiting for a key.
@@ -50,7 +47,6 @@ sleep 9
 keys Right Return
 sleep 0.6
 kill -INT "$game_pid"
-status=$(wait_exit "$game_pid" 10)
+wait_exit 10
 [[ "$status" == 0 ]] || fail "SIGINT on the key setup: status $status"
-game_pid=""
 echo "close and signal passed"

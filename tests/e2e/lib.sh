@@ -59,14 +59,18 @@ keys() { xdotool key --delay 60 "$@"; }
 
 type_text() { xdotool type --delay 80 "$1"; }
 
-# Waits up to $2 seconds for the game to end; echoes its exit status.
+# Waits up to $1 seconds for the game to end; sets status to its exit status
+# ("timeout" if it did not end) and forgets the game.
 wait_exit() {
-    local limit=$(( $2 * 10 )) i=0
-    while kill -0 "$1" 2>/dev/null; do
-        (( i++ < limit )) || { echo "timeout"; return; }
+    local limit=$(( $1 * 10 )) i=0
+    status=""
+    while kill -0 "$game_pid" 2>/dev/null; do
+        (( i++ < limit )) || { status="timeout"; return; }
         sleep 0.1
     done
-    wait "$1" && echo 0 || echo $?
+    status=0
+    wait "$game_pid" || status=$?
+    game_pid=""
 }
 
 # The colour of one pixel of the window, as "r,g,b".
