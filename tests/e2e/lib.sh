@@ -6,6 +6,7 @@
 set -euo pipefail
 
 scratch=$(mktemp -d /tmp/orvessa-e2e-XXXXXX)
+rm -rf "$artifacts"
 xvfb_pid=""
 game_pid=""
 window=""
