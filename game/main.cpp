@@ -1,7 +1,10 @@
 // The program entry: start the library layer, run the game, end cleanly.
 // A runtime error of the library layer ends the program with its message on
 // standard error and exit status 255.
+#include "audio/startup.h"
 #include "game/main_program.h"
+#include "graphics/startup.h"
+#include "input/startup.h"
 #include "platform/platform.h"
 #include "system/runtime_error.h"
 #include "system/startup.h"
@@ -10,15 +13,17 @@
 
 int main() {
     platform::enter_program_folder();
+    int status = 0;
     try {
         system_startup();
-        main_program();
+        input_startup();
+        graphics_startup();
+        audio_startup();
+        status = main_program();
     } catch (const RuntimeError& error) {
         std::fprintf(stderr, "%s\n", error.what());
-        std::fflush(stderr);
-        run_exit_hooks();
-        return 255;
+        status = 255;
     }
     run_exit_hooks();
-    return 0;
+    return status;
 }

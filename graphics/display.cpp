@@ -119,6 +119,8 @@ void set_pacing_clock(PacingClock clock, PacingSleep sleep) {
     layer().sleep = sleep;
 }
 
+void set_app_title(const std::string& title) { platform::set_window_title(title); }
+
 void set_render_driver(RenderDriverRef driver, int default_flags) {
     layer().driver = std::move(driver);
     layer().default_flags = default_flags;

@@ -1,0 +1,116 @@
+#include "game/game_loop.h"
+
+#include "audio/sound.h"
+#include "game/board.h"
+#include "game/falling.h"
+#include "game/game_state.h"
+#include "game/play_frame.h"
+#include "game/sparkles.h"
+#include "graphics/display.h"
+#include "graphics/images.h"
+#include "input/input.h"
+#include "screens/character_select.h"
+#include "screens/score_tables.h"
+#include "system/timer.h"
+
+#include <string>
+
+namespace {
+
+const int key_pause = 80, key_escape = 27;
+
+ImageRef snapshot_back_buffer() {
+    ImageRef snapshot = create_image(640, 480, 1, -1);
+    capture_image(snapshot, 0, 0, 0);
+    return snapshot;
+}
+
+// The frame drawn so far, dimmed, under the pause banner until P resumes or
+// Escape gives up the game. Nothing moves meanwhile; the music plays on.
+void run_pause_screen() {
+    flush_keys();
+    ImageRef snapshot = snapshot_back_buffer();
+    for (;;) {
+        clear_frame();
+        set_color(255, 255, 255);
+        set_alpha(0.5f);
+        draw_image(snapshot, 0, 0, 0);
+        set_alpha(1);
+        draw_image(paused_image, 240, 240, 0);
+        present_frame(-1);
+        game_aborted = key_hit(key_escape);
+        if (key_hit(key_pause) || game_aborted) break;
+    }
+    flush_keys();
+}
+
+// The frozen board fades to half brightness while the banner slides down
+// and the music fades out; then any key returns to the title.
+void run_game_over(const TimerRef& frame_timer, const ChannelRef& music_channel) {
+    ImageRef snapshot = snapshot_back_buffer();
+    update_score_tables();
+    set_color(255, 255, 255);
+    for (float y = 0; y <= 240; y += 4) {
+        clear_frame();
+        set_alpha((480 - y) / 480);
+        draw_image(snapshot, 0, 0, 0);
+        set_alpha(1);
+        draw_image(gameover_image, 240, y, 0);
+        present_frame(-1);
+        set_channel_volume(music_channel, (240 - y) / 240);
+        wait_timer(frame_timer);
+    }
+    stop_channel(music_channel);
+    wait_key();
+}
+
+} // namespace
+
+void load_character_assets(int character_id) {
+    std::string id = std::to_string(character_id);
+    board_image = load_image("chars/board" + id + ".png", -1);
+    rune_image = load_image_strip("chars/runes" + id + ".png", 40, 40, 0, 11, -1);
+    music = load_sound("chars/music" + id + ".ogg", 1);
+    digit_image = load_image_strip("chars/score" + id + ".png", 24, 24, 0, 10, -1);
+}
+
+bool read_play_keys() {
+    if (key_hit(key_left) && cursor_column > 0) cursor_column -= 1;
+    if (key_hit(key_right) && cursor_column < 8) cursor_column += 1;
+    if (key_hit(key_drop)) drop_rune();
+    return key_hit(key_pause) != 0;
+}
+
+void play_one_game() {
+    int character_id = run_character_select();
+    load_character_assets(character_id);
+    TimerRef frame_timer = create_timer(60);
+
+    cursor_column = 4;
+    // Chosen before the board is emptied: the leftovers of the last game
+    // still count toward the chance of a special rune.
+    next_kind = choose_next_kind();
+    score = 0;
+    runes_dropped = 0;
+    pressure = 0;
+    game_aborted = 0;
+    clear_sparkles();
+    empty_board();
+    flush_keys();
+    ChannelRef music_channel = play_sound(music);
+
+    while (!game_aborted && active_rune_count() < 67) {
+        play_frame_rules();
+        if (read_play_keys()) run_pause_screen();
+        wait_timer(frame_timer);
+        present_frame(-1);
+    }
+    present_frame(-1);
+    flush_keys();
+    if (game_aborted)
+        stop_channel(music_channel);
+    else
+        run_game_over(frame_timer, music_channel);
+    // A fresh timer comes with the next game; this one is done.
+    stop_timer(frame_timer);
+}

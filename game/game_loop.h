@@ -1,0 +1,14 @@
+// One game: the character select, the character's assets, the play loop
+// with its pause screen, and the game-over sequence.
+#pragma once
+
+// Runs the character select and one game to its end (a full board, or
+// Escape on the pause screen).
+void play_one_game();
+
+// Loads the board picture, rune sheet, digit sheet and music of a character.
+void load_character_assets(int character_id);
+
+// The play loop's key handling for one frame: left, right, drop, pause, each
+// read once with key_hit whether or not it acts. Returns true when P was hit.
+bool read_play_keys();

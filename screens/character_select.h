@@ -1,0 +1,21 @@
+// The character select: a honeycomb of up to 19 faces read from the chars
+// folder beside the program, the portrait of the character under the cursor,
+// and its own looping music.
+//
+// Cell (column, row), both 1..5, belongs to the honeycomb when
+// 4 <= column + row <= 8; its id is 10 * column + row, and it holds a
+// character exactly when "chars/face<id>.png" exists.
+#pragma once
+
+// Returns the id of the chosen character. With no character at all, it says
+// so and ends the program when Escape is pressed.
+int run_character_select();
+
+bool in_honeycomb(int column, int row);
+// Top-left corner of the cell's 80 x 80 picture.
+int cell_x(int column, int row);
+int cell_y(int column, int row);
+
+// The cursor after an arrow key (37 left, 38 up, 39 right, 40 down),
+// kept inside the honeycomb.
+void move_select_cursor(int key, int& column, int& row);

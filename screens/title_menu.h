@@ -1,0 +1,12 @@
+// The title menu: the title picture with both score tables, the player's
+// name and the key bindings; a pointer under three entries (name, start,
+// keys) moved with the arrow keys or the bound left and right keys.
+#pragma once
+
+// Returns when the player starts a game, or with quit_requested set when
+// Escape was pressed.
+void run_title_menu();
+
+// The entry selected after moving left or right from `selection` (0..2, wrapping).
+int menu_left(int selection);
+int menu_right(int selection);

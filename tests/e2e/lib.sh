@@ -1,0 +1,87 @@
+# Shared by the end-to-end scripts: a private X server, a scratch copy of the
+# program folder, and helpers to drive and watch the game.
+#
+# The caller sets: build (the build folder), artifacts (where screenshots go).
+
+set -euo pipefail
+
+scratch=$(mktemp -d /tmp/orvessa-e2e-XXXXXX)
+rm -rf "$artifacts"
+xvfb_pid=""
+game_pid=""
+window=""
+
+cleanup() {
+    [[ -n "$game_pid" ]] && kill -9 "$game_pid" 2>/dev/null || true
+    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    [[ -n "$window" ]] && shot "failure" || true
+    exit 1
+}
+
+# A scratch copy of what the build puts beside the program.
+make_program_folder() {
+    mkdir -p "$scratch/game"
+    cp "$build/orvessa" "$scratch/game/"
+    cp -r "$build/chars" "$scratch/game/"
+}
+
+start_x() {
+    exec 3< <(Xvfb -displayfd 1 -screen 0 800x600x24 -nolisten tcp 2>/dev/null & echo "pid $!")
+    local line number=""
+    read -r line <&3
+    xvfb_pid=${line#pid }
+    read -r number <&3 || true
+    [[ -n "$number" ]] || fail "Xvfb did not start"
+    export DISPLAY=":$number"
+}
+
+# Starts the game from a folder other than its own.
+start_game() {
+    (cd / && SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy exec "$scratch/game/orvessa" \
+        >"$scratch/stdout" 2>"$scratch/stderr") &
+    game_pid=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name "Orvessa" | head -n 1) ||
+        fail "no game window"
+    xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+}
+
+shot() {
+    mkdir -p "$artifacts"
+    import -window "$window" "$artifacts/$1.png" 2>/dev/null || true
+}
+
+keys() { xdotool key --delay 60 "$@"; }
+
+type_text() { xdotool type --delay 80 "$1"; }
+
+# Waits up to $1 seconds for the game to end; sets status to its exit status
+# ("timeout" if it did not end) and forgets the game.
+wait_exit() {
+    local limit=$(( $1 * 10 )) i=0
+    status=""
+    while kill -0 "$game_pid" 2>/dev/null; do
+        (( i++ < limit )) || { status="timeout"; return; }
+        sleep 0.1
+    done
+    status=0
+    wait "$game_pid" || status=$?
+    game_pid=""
+}
+
+# The colour of one pixel of the window, as "r,g,b".
+pixel() {
+    import -window "$window" -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+        sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+
+# A score file whose entries any game beats.
+seed_low_scores() {
+    printf 'Low one\r\n\x03\x00\x00\x00Low two\r\n\x02\x00\x00\x00Low three\r\n\x01\x00\x00\x00Eff one\r\n\x03\x00\x00\x00Eff two\r\n\x02\x00\x00\x00Eff three\r\n\x01\x00\x00\x00' \
+        >"$scratch/game/scores.dat"
+}

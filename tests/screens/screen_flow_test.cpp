@@ -1,0 +1,168 @@
+// The screens driven frame by frame: key presses and typing are pushed into
+// the real input queue at chosen frames, drawing goes to a recording driver.
+#include "audio/startup.h"
+#include "game/game_state.h"
+#include "graphics/display.h"
+#include "graphics/startup.h"
+#include "input/input.h"
+#include "input/startup.h"
+#include "platform/platform.h"
+#include "screens/character_select.h"
+#include "screens/key_names.h"
+#include "screens/key_setup.h"
+#include "screens/name_entry.h"
+#include "screens/title_menu.h"
+#include "system/event.h"
+#include "tests/input/sdl_injector.h"
+#include "tests/support/recording_render_driver.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+#include <thread>
+
+namespace {
+
+// Runs an action just before the given frame is presented (frames count
+// from 1 after the script starts).
+class FrameScript {
+  public:
+    explicit FrameScript(std::map<int, std::function<void()>> actions)
+        : actions_(std::move(actions)) {
+        add_hook(flip_hook_id(), on_flip, this, 0);
+    }
+    ~FrameScript() { remove_hook(flip_hook_id(), on_flip, this); }
+    FrameScript(const FrameScript&) = delete;
+    FrameScript& operator=(const FrameScript&) = delete;
+
+    int frames() const { return frame_; }
+
+  private:
+    static EventRef on_flip(int, EventRef event, void* context) {
+        auto* script = static_cast<FrameScript*>(context);
+        auto action = script->actions_.find(++script->frame_);
+        if (action != script->actions_.end()) action->second();
+        // A screen that never ends would hang the test: fail loudly instead.
+        if (script->frame_ > 2000) throw std::runtime_error("the screen never returned");
+        return event;
+    }
+    std::map<int, std::function<void()>> actions_;
+    int frame_ = 0;
+};
+
+class Screens : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        input_startup();
+        graphics_startup();
+        audio_startup();
+        static platform::Window* window = platform::open_window(platform::WindowSpec{});
+        ASSERT_NE(window, nullptr);
+    }
+    void SetUp() override {
+        reset_game_state();
+        fill_key_names();
+        flush_keys();
+    }
+    TRecordingRenderDriver::Scope display_;
+};
+
+} // namespace
+
+TEST_F(Screens, NameEntryTakesPrintableCharactersOneAFrame) {
+    player_name = "old";
+    FrameScript script({{2, [] { inject::text("Ab\xc3\xa9~"); }}, // é is above 126
+                        {3, [] { inject::tap(SDL_SCANCODE_TAB); }},
+                        {9, [] { inject::tap(SDL_SCANCODE_BACKSPACE); }},
+                        {10, [] { inject::text(" c"); }},
+                        {14, [] { inject::tap(SDL_SCANCODE_RETURN); }}});
+    run_name_entry();
+    EXPECT_EQ(player_name, "Ab c");
+    EXPECT_GE(script.frames(), 15);
+    EXPECT_EQ(key_hit(13), 0) << "the Enter that ended the entry is forgotten";
+}
+
+TEST_F(Screens, BackspaceOnAnEmptyNameAndEnterAtOnce) {
+    std::string name;
+    EXPECT_FALSE(apply_name_char(name, 8));
+    EXPECT_EQ(name, "");
+    EXPECT_FALSE(apply_name_char(name, 127));
+    EXPECT_FALSE(apply_name_char(name, 27));
+    EXPECT_FALSE(apply_name_char(name, 200));
+    EXPECT_TRUE(apply_name_char(name, 13));
+    EXPECT_EQ(name, "");
+}
+
+TEST_F(Screens, TitleMenuHonoursTheBoundLeftKeyAndStartsFromTheCentre) {
+    key_left = 65; // A
+    FrameScript script({{60, [] { inject::tap(SDL_SCANCODE_A, SDLK_a); }},
+                        {61, [] { inject::tap(SDL_SCANCODE_RETURN); }}, // name entry
+                        {64, [] { inject::text("Zed"); }},
+                        {70, [] { inject::tap(SDL_SCANCODE_RETURN); }},
+                        {72, [] { inject::tap(SDL_SCANCODE_RIGHT); }},
+                        {73, [] { inject::tap(SDL_SCANCODE_RETURN); }}});
+    run_title_menu();
+    EXPECT_EQ(player_name, "Zed") << "A moved the pointer left, onto the name panel";
+    EXPECT_EQ(quit_requested, 0) << "Enter on the centre entry starts a game";
+    EXPECT_GT(display_.driver().count("frame_draw"), 100);
+}
+
+TEST_F(Screens, TitleMenuEscapeQuitsAfterTheFadeOut) {
+    FrameScript script({{55, [] { inject::tap(SDL_SCANCODE_ESCAPE); }}});
+    run_title_menu();
+    EXPECT_EQ(quit_requested, 1);
+    EXPECT_GE(script.frames(), 52 + 3 + 52);
+    EXPECT_LE(script.frames(), 52 + 6 + 52);
+    EXPECT_EQ(display_.driver().last("set_color").text(), "set_color(0,0,0)");
+}
+
+TEST_F(Screens, KeySetupBindsThreeKeysAndRefusesP) {
+    // Each prompt waits for a key pressed after it appears, so the presses
+    // come from another thread, a little after each prompt.
+    std::thread player([] {
+        auto press_later = [](SDL_Scancode code, SDL_Keycode sym) {
+            platform::sleep_ms(150);
+            inject::tap(code, sym);
+            platform::post_notice(0); // wakes the waiting main thread
+        };
+        press_later(SDL_SCANCODE_P, SDLK_p);
+        press_later(SDL_SCANCODE_LSHIFT, SDLK_LSHIFT);
+        press_later(SDL_SCANCODE_D, SDLK_d);
+        press_later(SDL_SCANCODE_SPACE, SDLK_SPACE);
+    });
+    run_key_setup();
+    player.join();
+    EXPECT_EQ(key_left, 160) << "P was refused, left Shift taken";
+    EXPECT_EQ(key_right, 68);
+    EXPECT_EQ(key_drop, 32);
+    EXPECT_EQ(key_name(key_left), "Shift (Left)");
+    EXPECT_EQ(display_.driver().named("present_frame").size(), 4u) << "the dimmed title, three prompts";
+}
+
+TEST(CharacterSelect, HoneycombPlacesAndCursorBounds) {
+    int cells = 0;
+    for (int column = 1; column <= 5; ++column)
+        for (int row = 1; row <= 5; ++row) cells += in_honeycomb(column, row) ? 1 : 0;
+    EXPECT_EQ(cells, 19);
+    EXPECT_EQ(cell_x(1, 3), 200);
+    EXPECT_EQ(cell_y(1, 3), 120);
+    EXPECT_EQ(cell_x(5, 3), 520);
+    EXPECT_EQ(cell_y(3, 5), 360);
+
+    int column = 1, row = 3;
+    move_select_cursor(37, column, row);
+    EXPECT_EQ(column, 1) << "column 1 is the edge";
+    column = 3, row = 1;
+    move_select_cursor(37, column, row);
+    EXPECT_EQ(column, 3) << "column + row may not fall below 4";
+    column = 5, row = 3;
+    move_select_cursor(39, column, row);
+    move_select_cursor(40, column, row);
+    EXPECT_EQ(column, 5);
+    EXPECT_EQ(row, 3);
+    column = 3, row = 3;
+    move_select_cursor(38, column, row);
+    move_select_cursor(39, column, row);
+    EXPECT_EQ(column, 4);
+    EXPECT_EQ(row, 2);
+}
