@@ -74,14 +74,19 @@ keys Return
 sleep 2.5
 keys Return
 sleep 2.5
+# The file is checked after every drop, so that no key meant for the game
+# reaches the game-over screen or the title after it.
+ended() { [[ "$(md5sum <"$scratch/game/scores.dat")" != "$before" ]]; }
 for round in $(seq 1 40); do
-    keys space Right space Right space Right space Right space Right space Right space Right space Right
-    keys space Left space Left space Left space Left space Left space Left space Left space Left
-    [[ "$(md5sum <"$scratch/game/scores.dat")" != "$before" ]] && break
+    for move in Right Right Right Right Right Right Right Right Left Left Left Left Left Left Left Left; do
+        keys space
+        ended && break 2
+        keys "$move"
+    done
     (( round == 3 )) && shot 10-busy-board
 done
 [[ "$(md5sum <"$scratch/game/scores.dat")" != "$before" ]] || fail "the game never ended"
-sleep 1.5
+sleep 3
 shot 11-game-over
 keys Return
 sleep 2
