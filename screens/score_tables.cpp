@@ -104,8 +104,8 @@ void update_score_tables() {
     // but the division must not run on it.
     if (runes_dropped > 0) {
         // In 32 bits, as the tables store it.
-        auto efficiency = static_cast<std::int32_t>(
-            static_cast<std::int64_t>(score) * 10000 / runes_dropped);
+        auto efficiency =
+            static_cast<std::int32_t>(static_cast<std::int64_t>(score) * 10000 / runes_dropped);
         enter_into_table(efficiency_names.data(), efficiency_scores.data(), player_name,
                          efficiency);
     }
@@ -126,9 +126,14 @@ std::string percentage_text(int value) {
 namespace {
 
 // Names and values stand 80 pixels apart; a longer name is narrowed to end
-// just before its value instead of running into it.
-void draw_table_name(const std::string& name, float y) {
+// just before its value instead of running into it. Past a few dozen
+// characters nothing more could be read in that room, and a name from a
+// damaged file can be a megabyte long: measuring and drawing all of it every
+// frame would stall the title screen, so only its start is shown.
+void draw_table_name(const std::string& full_name, float y) {
     const float room = 76;
+    const std::size_t longest_shown = 64;
+    std::string_view name = std::string_view(full_name).substr(0, longest_shown);
     int width = text_width(name);
     if (width > room) set_scale(room / static_cast<float>(width), 1);
     draw_text(name, 48, y);

@@ -11,6 +11,7 @@
 #include "screens/key_names.h"
 #include "screens/key_setup.h"
 #include "screens/name_entry.h"
+#include "screens/score_tables.h"
 #include "screens/title_menu.h"
 #include "system/event.h"
 #include "tests/input/sdl_injector.h"
@@ -116,6 +117,25 @@ TEST_F(Screens, TitleMenuEscapeQuitsAfterTheFadeOut) {
     EXPECT_EQ(display_.driver().last("set_color").text(), "set_color(0,0,0)");
 }
 
+// A damaged score file can hold a name of a megabyte. The title draws the
+// tables every frame, so such a name must cost no more than any long name.
+TEST_F(Screens, AHugeNameFromTheScoreFileCostsTheTitleNoMoreThanALongOne) {
+    auto draw_calls_with = [this](const std::string& name) {
+        cleared_names[0] = name;
+        display_.driver().clear();
+        draw_title_scores();
+        return display_.driver().calls.size();
+    };
+    size_t typical = draw_calls_with("A. Lumivessa");
+    draw_calls_with(std::string(1000, 'N')); // the glyph's texture is made once, here
+    size_t long_name = draw_calls_with(std::string(1000, 'N'));
+    size_t huge_name = draw_calls_with(std::string(1 << 20, 'N'));
+    EXPECT_GT(long_name, typical);
+    EXPECT_EQ(huge_name, long_name);
+    EXPECT_LT(huge_name, 2000u);
+    EXPECT_EQ(cleared_names[0].size(), 1u << 20) << "the name itself is kept whole";
+}
+
 TEST_F(Screens, KeySetupBindsThreeKeysAndRefusesP) {
     // Each prompt waits for a key pressed after it appears, so the presses
     // come from another thread, a little after each prompt.
@@ -136,7 +156,8 @@ TEST_F(Screens, KeySetupBindsThreeKeysAndRefusesP) {
     EXPECT_EQ(key_right, 68);
     EXPECT_EQ(key_drop, 32);
     EXPECT_EQ(key_name(key_left), "Shift (Left)");
-    EXPECT_EQ(display_.driver().named("present_frame").size(), 4u) << "the dimmed title, three prompts";
+    EXPECT_EQ(display_.driver().named("present_frame").size(), 4u)
+        << "the dimmed title, three prompts";
 }
 
 TEST(CharacterSelect, HoneycombPlacesAndCursorBounds) {
