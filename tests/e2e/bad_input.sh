@@ -37,7 +37,9 @@ cleanup() {
     [[ -n "$pids" ]] && kill $pids 2>/dev/null || true
     wait 2>/dev/null || true
     chattr -R -i "$scratch" 2>/dev/null || true
-    grep -o " $scratch/[^ ]*" /proc/mounts | while read -r point; do umount -l "$point" || true; done
+    { grep -o " $scratch/[^ ]*" /proc/mounts || true; } | while read -r point; do
+        umount -l "$point" || true
+    done
     rm -rf "$scratch"
 }
 
@@ -178,6 +180,7 @@ char_case() { # <file> <how>
     if [[ $started == yes ]] && wait_title 10000; then
         xdotool key Return
         if wait_select 10000; then
+            sleep 0.4 # the portrait shows once the fade-in is over
             snap "$dir/select"
             xdotool key Return
             if wait_play 10000; then
