@@ -15,7 +15,7 @@ export SDL_AUDIODRIVER=dummy
 cmake -S "$top" -B "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DORVESSA_SANITIZE=ON \
       -DORVESSA_BENCH=OFF >/dev/null
 cmake --build "$top/build-asan" -j"$jobs"
-ctest --test-dir "$top/build-asan" --output-on-failure -j"$jobs" -LE "slow"
+ctest --test-dir "$top/build-asan" --output-on-failure -j"$jobs"
 
 cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$top/build" -j"$jobs"
