@@ -3,6 +3,7 @@
 // standard error and exit status 255.
 #include "audio/startup.h"
 #include "game/main_program.h"
+#include "game/stats_log.h"
 #include "graphics/startup.h"
 #include "input/startup.h"
 #include "platform/platform.h"
@@ -12,6 +13,9 @@
 #include <cstdio>
 
 int main() {
+    // Before the folder changes, so that a relative log path means what the
+    // caller meant.
+    start_stats_log_from_environment();
     platform::enter_program_folder();
     int status = 0;
     try {

@@ -1,3 +1,4 @@
+#include "audio/counters.h"
 #include "audio/ring_device.h"
 #include "tests/audio/mixer_fixture.h"
 
@@ -148,3 +149,29 @@ TEST_F(RingDevice, CloseStopsTheHardwareOnceAndServiceStepsAfterwardsDoNothing) 
 }
 
 } // namespace
+
+TEST_F(RingDevice, CountsAnUnderrunOnlyWhenThePlayCatchesUpWithTheMixing) {
+    const std::int64_t before = audio_underrun_count();
+    ASSERT_TRUE(device_->init());
+    // Fed: the service keeps up, however far play goes.
+    for (int k = 1; k <= 100; ++k) {
+        play_to(k * 1024);
+        device_->service();
+    }
+    EXPECT_EQ(device_->underruns(), 0);
+    EXPECT_EQ(audio_underrun_count(), before);
+
+    // Starved: play reaches what was mixed while the service step was away.
+    play_to(device_->written() - 100);
+    device_->service();
+    EXPECT_EQ(device_->underruns(), 1);
+    EXPECT_EQ(audio_underrun_count(), before + 1);
+    // The silent wait that follows and the restart are not underruns.
+    for (int step = 0; step < ringdevice::restart_steps; ++step) device_->service();
+    for (int k = 1; k <= 20; ++k) {
+        play_to(k * 1024);
+        device_->service();
+    }
+    EXPECT_EQ(device_->underruns(), 1);
+    EXPECT_EQ(audio_underrun_count(), before + 1);
+}
