@@ -104,6 +104,7 @@ void ringdevice::run_service_thread() {
     sigaddset(&signals, SIGINT);
     sigaddset(&signals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+    port_->serve_from_this_thread();
 
     // Absolute deadlines: the period does not drift with scheduling delays.
     using clock = std::chrono::steady_clock;

@@ -37,6 +37,10 @@ void pause_audio(bool paused) {
     SDL_UnlockAudioDevice(device);
 }
 
+void make_thread_urgent() {
+    SDL_SetThreadPriority(SDL_THREAD_PRIORITY_TIME_CRITICAL);
+}
+
 void close_audio() {
     if (device == 0) return;
     SDL_CloseAudioDevice(device);

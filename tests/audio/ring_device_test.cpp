@@ -2,6 +2,10 @@
 #include "audio/ring_device.h"
 #include "tests/audio/mixer_fixture.h"
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 namespace {
 
 // Plays nothing; its position is whatever the test says.
@@ -12,6 +16,8 @@ class ScriptedPort : public waveport {
         int opens = 0, starts = 0, resets = 0, closes = 0;
         bool refuse_open = false;
         std::uint64_t published = 0;
+        std::atomic<bool> serving{false};
+        std::thread::id server;
     };
     explicit ScriptedPort(Log& log) : log_(log) {}
     bool open(const std::int16_t*, int bytes) override {
@@ -27,6 +33,10 @@ class ScriptedPort : public waveport {
     std::uint64_t position() override { return log_.position; }
     void publish(std::uint64_t samples) override { log_.published = samples; }
     void close() override { ++log_.closes; }
+    void serve_from_this_thread() override {
+        log_.server = std::this_thread::get_id();
+        log_.serving.store(true);
+    }
 
   private:
     Log& log_;
@@ -174,4 +184,20 @@ TEST_F(RingDevice, CountsAnUnderrunOnlyWhenThePlayCatchesUpWithTheMixing) {
     }
     EXPECT_EQ(device_->underruns(), 1);
     EXPECT_EQ(audio_underrun_count(), before + 1);
+}
+
+TEST_F(RingDevice, ItsServiceThreadTellsThePortWhichThreadKeepsTheRingFed) {
+    ScriptedPort::Log log;
+    ringdevice threaded(driver_->engine(), std::make_unique<ScriptedPort>(log), true);
+    ASSERT_TRUE(threaded.init());
+    for (int i = 0; i < 200 && !log.serving.load(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    threaded.close();
+    ASSERT_TRUE(log.serving.load());
+    EXPECT_NE(log.server, std::this_thread::get_id());
+    // The step that runs in init, on the caller's thread, does not count.
+    ScriptedPort::Log by_hand;
+    ringdevice unthreaded(driver_->engine(), std::make_unique<ScriptedPort>(by_hand), false);
+    ASSERT_TRUE(unthreaded.init());
+    EXPECT_FALSE(by_hand.serving.load());
 }
