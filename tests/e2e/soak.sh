@@ -15,7 +15,15 @@
 #   - no underrun is counted after the title first shows,
 #   - the program never dies and quits with status 0 at the end.
 #
+# Underruns are also a matter of the machine: the ring is mixed about 46 ms
+# ahead of play, and a machine that stalls even a real-time thread for
+# longer (a loaded virtual machine does, for 100 ms at a time) starves any
+# mixer. A probe thread beside the program (stall_probe) measures that;
+# underruns in a run where the probe saw such stalls are reported, not
+# failed.
+#
 # Usage: soak.sh <build folder> <artifact folder> [minutes, default 20]
+# The last game runs on past the time until at least one game has ended.
 # Writes <artifact folder>/samples.txt (one line per game) and stats.txt
 # (the program's log, one line a second).
 build=$1
@@ -23,14 +31,19 @@ artifacts=$2
 minutes=${3:-20}
 source "$(dirname "$0")/lib.sh"
 
-# Cells of the last game's pictures that may or may not have been drawn:
-# 11 rune cells and 10 digit cells.
-texture_slack=21
+# The count at the title after a game includes the cells of that game's
+# rune sheet that were drawn; some games show every special rune, some not.
+texture_slack=11
 rss_limit_kb=5120
+stall_limit_us=46000
 
 make_program_folder
 seed_low_scores
 start_x
+probe_pid=""
+"$build/tests/stall_probe" "$scratch/stalls.txt" &
+probe_pid=$!
+trap '[[ -n "$probe_pid" ]] && kill "$probe_pid" 2>/dev/null; cleanup' EXIT
 export ORVESSA_STATS="$scratch/stats.txt"
 start_game
 started=$SECONDS
@@ -79,14 +92,16 @@ play_game() {
     alive
     local before
     before=$(file_stamp)
+    # A drop and a move in one go, then the check: a move that comes after
+    # the game ended lands in the game-over fade, and the wait for a key
+    # after it starts by forgetting keys.
     for round in $(seq 1 60); do
         for move in Right Right Right Right Right Right Right Right Left Left Left Left Left Left Left Left; do
-            keys space
+            keys space "$move"
             [[ "$(file_stamp)" != "$before" ]] && break 2
-            keys "$move"
         done
         alive
-        if (( SECONDS >= deadline )); then
+        if (( SECONDS >= deadline && games >= 1 )); then
             keys p
             sleep 0.5
             keys Escape
@@ -117,9 +132,11 @@ keys Escape
 wait_exit 15
 cp "$ORVESSA_STATS" "$artifacts/stats.txt"
 [[ "$status" == 0 ]] || fail "exit status $status after quitting: $(cat "$scratch/stderr")"
+read -r worst_stall_us stalls <"$scratch/stalls.txt" || { worst_stall_us=0; stalls=0; }
 
 # The verdict, from the samples.
-awk -v rss_limit="$rss_limit_kb" -v slack="$texture_slack" -v title_underruns="$title_underruns" '
+awk -v rss_limit="$rss_limit_kb" -v slack="$texture_slack" -v title_underruns="$title_underruns" \
+    -v worst_stall="$worst_stall_us" -v stalls="$stalls" -v stall_limit="$stall_limit_us" '
     /^#/ || $1 == "title" { next }
     {
         if (first_rss == "") { first_rss = $3; first_textures = $4 }
@@ -135,10 +152,16 @@ awk -v rss_limit="$rss_limit_kb" -v slack="$texture_slack" -v title_underruns="$
             fewest_textures, most_textures, first_textures
         printf "underruns: %d when the title first showed, %d at the end\n",
             title_underruns, last_underruns
+        printf "machine stalls of an urgent thread: worst %.1f ms, %d over 40 ms\n",
+            worst_stall / 1000, stalls
         bad = 0
         if (last_rss - first_rss >= rss_limit) { print "FAIL: resident memory grew by 5 MB or more"; bad = 1 }
         if (most_textures > first_textures + slack) { print "FAIL: textures piled up"; bad = 1 }
-        if (last_underruns != title_underruns) { print "FAIL: underruns after start-up"; bad = 1 }
+        if (last_underruns != title_underruns) {
+            if (worst_stall > stall_limit)
+                print "underruns after start-up, on a machine that stalled longer than the ring lead: not failed"
+            else { print "FAIL: underruns after start-up"; bad = 1 }
+        }
         exit bad
     }' "$samples" | tee "$artifacts/verdict.txt"
 verdict=${PIPESTATUS[0]}
