@@ -18,7 +18,7 @@ launches=${3:-5}
 play_seconds=${4:-40}
 source "$(dirname "$0")/lib.sh"
 
-shim="$build/tests/libswap_times.so"
+shim="$(cd "$build" && pwd)/tests/libswap_times.so"
 [[ -f "$shim" ]] || fail "no $shim"
 make_program_folder
 seed_low_scores
