@@ -30,5 +30,8 @@ class waveport {
     // the last reset) may be played: makes those writes visible to the
     // thread that plays.
     virtual void publish(std::uint64_t samples_written) { (void)samples_written; }
+    // Called once on the thread that will keep the ring fed, when it starts:
+    // the port may have that thread scheduled as urgently as its own.
+    virtual void serve_from_this_thread() {}
     virtual void close() = 0;
 };

@@ -1,11 +1,21 @@
 #include "audio/ring_device.h"
 
+#include "audio/counters.h"
+
 #include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <pthread.h>
 #include <system_error>
+
+namespace {
+std::atomic<std::int64_t> underruns_everywhere{0};
+}
+
+std::int64_t audio_underrun_count() {
+    return underruns_everywhere.load(std::memory_order_relaxed);
+}
 
 ringdevice::ringdevice(std::shared_ptr<mixer> engine, std::unique_ptr<waveport> port,
                        bool service_thread)
@@ -67,6 +77,8 @@ void ringdevice::service() {
     if (played > 0 && written_ < played + 2 * fragment_samples) {
         // The hardware caught up with the mixing: rather than play stale
         // fragments, go quiet for a while and come back further ahead.
+        underruns_.fetch_add(1, std::memory_order_relaxed);
+        underruns_everywhere.fetch_add(1, std::memory_order_relaxed);
         port_->reset();
         std::fill(ring_.begin(), ring_.end(), std::int16_t{0});
         restart_countdown_ = restart_steps;
@@ -92,6 +104,7 @@ void ringdevice::run_service_thread() {
     sigaddset(&signals, SIGINT);
     sigaddset(&signals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+    port_->serve_from_this_thread();
 
     // Absolute deadlines: the period does not drift with scheduling delays.
     using clock = std::chrono::steady_clock;

@@ -45,6 +45,8 @@ class ringdevice : public audiodevice {
     int latency() const { return latency_; }
     int restart_countdown() const { return restart_countdown_; }
     std::int64_t written() const { return written_; }
+    // Underruns of this device so far.
+    std::int64_t underruns() const { return underruns_.load(std::memory_order_relaxed); }
     const std::int16_t* ring() const { return ring_.data(); }
 
   private:
@@ -59,4 +61,5 @@ class ringdevice : public audiodevice {
     std::int64_t written_ = 0; // samples mixed since the last reset
     int restart_countdown_ = 0;
     int latency_ = start_latency;
+    std::atomic<std::int64_t> underruns_{0};
 };

@@ -39,6 +39,12 @@ void sdlport::publish(std::uint64_t samples_written) {
     published_.store(samples_written, std::memory_order_release);
 }
 
+void sdlport::serve_from_this_thread() {
+    // The device's thread runs urgently; were the mixing thread left behind
+    // busy work, the device would catch up with it: an underrun.
+    platform::make_thread_urgent();
+}
+
 void sdlport::close() {
     if (!open_) return;
     platform::close_audio();

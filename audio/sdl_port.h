@@ -14,6 +14,7 @@ class sdlport : public waveport {
     void reset() override;
     std::uint64_t position() override { return played_.load(std::memory_order_acquire); }
     void publish(std::uint64_t samples_written) override;
+    void serve_from_this_thread() override;
     void close() override;
 
   private:

@@ -1,6 +1,7 @@
 // Opening, selecting and closing displays, and presenting frames.
 #include "graphics/display.h"
 
+#include "graphics/counters.h"
 #include "graphics/display_internal.h"
 #include "graphics/draw_state.h"
 #include "graphics/frame_pacer.h"
@@ -119,7 +120,9 @@ void set_pacing_clock(PacingClock clock, PacingSleep sleep) {
     layer().sleep = sleep;
 }
 
-void set_app_title(const std::string& title) { platform::set_window_title(title); }
+void set_app_title(const std::string& title) {
+    platform::set_window_title(title);
+}
 
 void set_render_driver(RenderDriverRef driver, int default_flags) {
     layer().driver = std::move(driver);
@@ -218,4 +221,5 @@ void present_frame(int sync) {
         if (wait > 0) sleep_for(wait);
         d.driver->present_frame(0);
     }
+    note_frame_presented();
 }

@@ -1,5 +1,6 @@
 #include "graphics/gl_display_driver.h"
 
+#include "graphics/counters.h"
 #include "graphics/gl_api.h"
 #include "platform/platform.h"
 
@@ -12,6 +13,19 @@ void TGLGraphics::close() {
     TGLDisplayDriver::instance().forget(this);
     platform::close_window(window_);
     window_ = nullptr;
+    note_textures_gone(textures_);
+    textures_ = 0;
+}
+
+void TGLGraphics::texture_made() {
+    ++textures_;
+    note_texture_made();
+}
+
+void TGLGraphics::texture_deleted() {
+    if (textures_ == 0) return;
+    --textures_;
+    note_textures_gone(1);
 }
 
 void TGLGraphics::warp_pointer(int x, int y) {

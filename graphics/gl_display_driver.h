@@ -27,8 +27,14 @@ class TGLGraphics : public TGraphics {
 
     platform::Window* window() const { return window_; }
 
+    // Textures living in this display's context; they go with it when it
+    // closes.
+    void texture_made();
+    void texture_deleted();
+
   private:
     platform::Window* window_;
+    int textures_ = 0;
     GraphicsSettings settings_;
 };
 

@@ -239,4 +239,5 @@ void TGLRenderDriver::enable_texturing(bool on) {
 
 void TGLRenderDriver::texture_deleted(unsigned texture) {
     if (texture_ == texture) texture_ = 0;
+    if (display_) display_->texture_deleted();
 }

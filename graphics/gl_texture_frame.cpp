@@ -2,6 +2,7 @@
 
 #include "graphics/display_internal.h"
 #include "graphics/gl_api.h"
+#include "graphics/gl_display_driver.h"
 #include "graphics/gl_render_driver.h"
 #include "graphics/images.h"
 #include "system/runtime_error.h"
@@ -98,6 +99,7 @@ ImageFrameRef TGLRenderDriver::create_frame_from_pixmap(const PixmapRef& pixmap,
 
     auto result = std::make_shared<TGLTextureFrame>(weak_from_this());
     gl().GenTextures(1, &result->texture);
+    display_->texture_made();
     bind_texture(result->texture);
     bool mipmapped = (image_flags & IMAGE_MIPMAPPED) != 0;
     gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);

@@ -188,6 +188,11 @@ void pause_audio(bool paused);
 // Stops the device; no callback runs after this returns.
 void close_audio();
 
+// Asks the system to run the calling thread ahead of ordinary work, as the
+// audio device's own thread is run, so that keeping the device fed does not
+// wait behind busy threads. Quietly does nothing when that is not allowed.
+void make_thread_urgent();
+
 // ---------------------------------------------------------------------------
 // Shutdown
 

@@ -1,5 +1,10 @@
+#include "audio/counters.h"
 #include "audio/ring_device.h"
 #include "tests/audio/mixer_fixture.h"
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -11,6 +16,8 @@ class ScriptedPort : public waveport {
         int opens = 0, starts = 0, resets = 0, closes = 0;
         bool refuse_open = false;
         std::uint64_t published = 0;
+        std::atomic<bool> serving{false};
+        std::thread::id server;
     };
     explicit ScriptedPort(Log& log) : log_(log) {}
     bool open(const std::int16_t*, int bytes) override {
@@ -26,6 +33,10 @@ class ScriptedPort : public waveport {
     std::uint64_t position() override { return log_.position; }
     void publish(std::uint64_t samples) override { log_.published = samples; }
     void close() override { ++log_.closes; }
+    void serve_from_this_thread() override {
+        log_.server = std::this_thread::get_id();
+        log_.serving.store(true);
+    }
 
   private:
     Log& log_;
@@ -148,3 +159,45 @@ TEST_F(RingDevice, CloseStopsTheHardwareOnceAndServiceStepsAfterwardsDoNothing) 
 }
 
 } // namespace
+
+TEST_F(RingDevice, CountsAnUnderrunOnlyWhenThePlayCatchesUpWithTheMixing) {
+    const std::int64_t before = audio_underrun_count();
+    ASSERT_TRUE(device_->init());
+    // Fed: the service keeps up, however far play goes.
+    for (int k = 1; k <= 100; ++k) {
+        play_to(k * 1024);
+        device_->service();
+    }
+    EXPECT_EQ(device_->underruns(), 0);
+    EXPECT_EQ(audio_underrun_count(), before);
+
+    // Starved: play reaches what was mixed while the service step was away.
+    play_to(device_->written() - 100);
+    device_->service();
+    EXPECT_EQ(device_->underruns(), 1);
+    EXPECT_EQ(audio_underrun_count(), before + 1);
+    // The silent wait that follows and the restart are not underruns.
+    for (int step = 0; step < ringdevice::restart_steps; ++step) device_->service();
+    for (int k = 1; k <= 20; ++k) {
+        play_to(k * 1024);
+        device_->service();
+    }
+    EXPECT_EQ(device_->underruns(), 1);
+    EXPECT_EQ(audio_underrun_count(), before + 1);
+}
+
+TEST_F(RingDevice, ItsServiceThreadTellsThePortWhichThreadKeepsTheRingFed) {
+    ScriptedPort::Log log;
+    ringdevice threaded(driver_->engine(), std::make_unique<ScriptedPort>(log), true);
+    ASSERT_TRUE(threaded.init());
+    for (int i = 0; i < 200 && !log.serving.load(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    threaded.close();
+    ASSERT_TRUE(log.serving.load());
+    EXPECT_NE(log.server, std::this_thread::get_id());
+    // The step that runs in init, on the caller's thread, does not count.
+    ScriptedPort::Log by_hand;
+    ringdevice unthreaded(driver_->engine(), std::make_unique<ScriptedPort>(by_hand), false);
+    ASSERT_TRUE(unthreaded.init());
+    EXPECT_FALSE(by_hand.serving.load());
+}

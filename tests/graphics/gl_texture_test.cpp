@@ -1,4 +1,5 @@
 // Images on the OpenGL driver: textures, colour keys, sheets and captures.
+#include "graphics/counters.h"
 #include "graphics/display_internal.h"
 #include "graphics/draw_state.h"
 #include "graphics/gl_api.h"
@@ -175,6 +176,50 @@ TEST_F(GLImages, TexturesAreMadeAgainAfterTheDisplayReopens) {
     clear_frame();
     first->draw(0, 0, 2, 2, 0, 0);
     EXPECT_EQ(pixel(0, 0), black);
+}
+
+// The count a long run is watched by: it must follow the textures OpenGL
+// really holds, neither leaking with replaced frames nor going below zero
+// when images outlive their display.
+TEST_F(GLImages, LiveTexturesFollowTheirImagesAndGoWithTheirDisplay) {
+    const int start = live_texture_count();
+    auto cells = [](int x, int) { return std::uint32_t(x / 40 * 20) << 16; };
+    ImageRef sheet =
+        load_image_strip(write_png("sheet.png", rgb_picture(480, 40, cells)), 40, 40, 0, 11, -1);
+    ASSERT_TRUE(sheet);
+    {
+        GLWatch<&GLApi::GenTextures> made;
+        GLWatch<&GLApi::DeleteTextures> deleted;
+        ImageRef picture = load_image(write_png("p.png", rgb_picture(4, 4, gradient)), -1);
+        EXPECT_EQ(live_texture_count(), start); // nothing is made before it is drawn
+        for (int pass = 0; pass < 2; ++pass) {
+            draw_image(picture, 0, 0, 0);
+            for (int cell = 0; cell < 3; ++cell) draw_image(sheet, 0, 0, cell);
+        }
+        EXPECT_EQ(live_texture_count(), start + 4);
+        picture.reset();
+        EXPECT_EQ(live_texture_count(), start + 3);
+        sheet->lock(0, 1, 1); // writing to a frame drops its texture
+        EXPECT_EQ(live_texture_count(), start + 2);
+        // A snapshot captured again and again, as the pause screen does.
+        ImageRef snapshot = create_image(640, 480, 1, -1);
+        for (int i = 0; i < 5; ++i) {
+            capture_image(snapshot, 0, 0, 0);
+            draw_image(snapshot, 0, 0, 0);
+        }
+        EXPECT_EQ(live_texture_count(), start + 3);
+        snapshot.reset();
+        EXPECT_EQ(live_texture_count(), start + 2);
+        EXPECT_EQ(made.calls() - deleted.calls(), live_texture_count() - start);
+    }
+    close_display();
+    EXPECT_EQ(live_texture_count(), 0);
+    // Its textures went with the context: freeing the image deletes nothing more.
+    ASSERT_TRUE(open_display(640, 480, 0, 60, 0));
+    draw_image(sheet, 0, 0, 1);
+    EXPECT_EQ(live_texture_count(), 1);
+    sheet.reset();
+    EXPECT_EQ(live_texture_count(), 0);
 }
 
 TEST_F(GLImages, OversizedPicturesShrinkToTheLargestTextureAccepted) {

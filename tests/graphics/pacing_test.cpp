@@ -1,10 +1,14 @@
 // Software frame pacing, on a simulated clock.
+#include "graphics/counters.h"
 #include "graphics/display.h"
 #include "graphics/frame_pacer.h"
 #include "graphics/startup.h"
 #include "tests/support/recording_render_driver.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -54,6 +58,22 @@ TEST_F(Pacing, ALateFrameDoesNotSleepAndRestartsTheSchedule) {
     fake_now += 5;
     present_frame(-1);
     EXPECT_EQ(sleeps, std::vector<int>{11});
+}
+
+TEST_F(Pacing, FrameCountersSeeEveryPresentAndTheLongestGapSinceTheLastLook) {
+    TRecordingRenderDriver::Scope scope(640, 480, 60);
+    present_frame(0);
+    take_longest_frame_interval_us();
+    const std::int64_t frames = frames_presented(), late = late_frames();
+    present_frame(0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    present_frame(-1);
+    EXPECT_EQ(frames_presented(), frames + 2);
+    // The quick frame may also come late on a busy machine; the slow one must.
+    EXPECT_GE(late_frames(), late + 1);
+    EXPECT_LE(late_frames(), late + 2);
+    EXPECT_GE(take_longest_frame_interval_us(), 30000);
+    EXPECT_EQ(take_longest_frame_interval_us(), 0);
 }
 
 TEST(FramePacer, KeepsSixtyFramesASecondOnAverage) {
