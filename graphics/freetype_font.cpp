@@ -3,6 +3,7 @@
 #include "system/runtime_error.h"
 #include "system/streams.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -30,6 +31,10 @@ PixmapRef coverage(const FT_Bitmap& bitmap) {
     int w = static_cast<int>(bitmap.width), h = static_cast<int>(bitmap.rows);
     if (bitmap.pixel_mode != FT_PIXEL_MODE_GRAY && bitmap.pixel_mode != FT_PIXEL_MODE_MONO)
         return nullptr;
+    // A damaged bitmap font can give a glyph a size but no pixels (a BDF
+    // character without its BITMAP rows): such a glyph has no picture.
+    int row_bytes = bitmap.pixel_mode == FT_PIXEL_MODE_GRAY ? w : (w + 7) / 8;
+    if (!bitmap.buffer || std::abs(bitmap.pitch) < row_bytes) return nullptr;
     PixmapRef pixmap = create_pixmap(w, h, FORMAT_A8, 4);
     for (int r = 0; r < h; ++r) {
         const unsigned char* in = bitmap_row(bitmap, r);

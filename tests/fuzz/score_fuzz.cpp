@@ -9,28 +9,55 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <string>
 #include <unistd.h>
 
 namespace {
 
 // A folder of our own, in memory where the system has one, so that the
-// saves (which sync to disk) stay cheap.
-void enter_scratch_folder() {
-    static std::string folder;
-    for (const char* base : {"/dev/shm", "/tmp"}) {
-        std::string pattern = std::string(base) + "/orvessa-score-fuzz-XXXXXX";
-        if (mkdtemp(pattern.data())) {
-            folder = pattern;
-            break;
+// saves (which sync to disk) stay cheap. Made once; removed at exit.
+const std::string& scratch_folder() {
+    static const std::string folder = [] {
+        std::string made;
+        for (const char* base : {"/dev/shm", "/tmp"}) {
+            std::string pattern = std::string(base) + "/orvessa-score-fuzz-XXXXXX";
+            if (mkdtemp(pattern.data())) {
+                made = pattern;
+                break;
+            }
         }
-    }
-    if (folder.empty() || chdir(folder.c_str()) != 0) fuzz_fail("no scratch folder");
-    std::atexit([] {
-        std::remove((folder + "/" + score_file_name).c_str());
-        rmdir(folder.c_str());
-    });
+        if (made.empty()) fuzz_fail("no scratch folder");
+        return made;
+    }();
+    static const bool cleanup = [] {
+        std::atexit([] {
+            std::remove((folder + "/" + score_file_name).c_str());
+            std::remove((folder + "/" + score_file_name + ".new").c_str());
+            rmdir(folder.c_str());
+        });
+        return true;
+    }();
+    (void)cleanup;
+    return folder;
 }
+
+// The game finds its score file in the working folder. The fuzzer finds its
+// inputs by paths that may be relative, so the working folder is the
+// scratch one only while an input runs.
+class InScratchFolder {
+  public:
+    InScratchFolder() : back_(open(".", O_RDONLY | O_DIRECTORY)) {
+        if (back_ < 0 || chdir(scratch_folder().c_str()) != 0) fuzz_fail("cannot enter folder");
+    }
+    ~InScratchFolder() {
+        if (fchdir(back_) != 0) fuzz_fail("cannot return to the working folder");
+        close(back_);
+    }
+
+  private:
+    int back_;
+};
 
 void write_file(const std::uint8_t* data, std::size_t size) {
     std::FILE* file = std::fopen(score_file_name, "wb");
@@ -52,12 +79,8 @@ Tables current_tables() {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool ready = [] {
-        enter_scratch_folder();
-        fuzz_display();
-        return true;
-    }();
-    (void)ready;
+    fuzz_display();
+    InScratchFolder scratch;
     write_file(data, size);
     load_score_tables();
     draw_title_scores();
