@@ -16,6 +16,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     select_font(font);
     static const std::u16string text = u"Orvessa 0123 AWgjy%.,!? \u00e9\u00df\u4e00\uffff";
     text_width(text);
+    // However damaged the face, no glyph picture may grow far beyond the
+    // size asked for (here 64 times it): memory must stay bounded.
+    for (char16_t unit : text)
+        if (ImageGlyphRef glyph = font->load_glyph(font->char_to_glyph(unit)))
+            if (glyph->width > 64 * 20 || glyph->height > 64 * 20)
+                fuzz_fail("a glyph picture far larger than the font size");
     draw_text(text, 10, 20);
     text_height();
     // The first and last glyphs of the face, whatever characters map to them.
