@@ -87,7 +87,9 @@ run_one() {
     local extra=()
     [ -f "$here/dicts/$h.dict" ] && extra+=("-dict=$here/dicts/$h.dict")
     [ "$(max_len "$h")" != 0 ] && extra+=("-max_len=$(max_len "$h")")
-    local dirs=("$fuzz/corpus/$h" "$fuzz/seeds/$h" "$here/regressions/$h")
+    # New inputs go to the first folder; the others are only read.
+    local dirs=("$fuzz/corpus/$h" "$fuzz/seeds/$h")
+    [ -d "$here/regressions/$h" ] && dirs+=("$here/regressions/$h")
     [ -d "$here/seeds/$h" ] && dirs+=("$here/seeds/$h")
     "$fuzz/fuzz/fuzz_$h" -max_total_time="$seconds" -timeout=25 -rss_limit_mb=2560 \
         -print_final_stats=1 -artifact_prefix="$fuzz/findings/$h/" "${extra[@]}" "${dirs[@]}" \
