@@ -3,9 +3,12 @@
 #include "system/runtime_error.h"
 #include "system/streams.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_OUTLINE_H
 
 namespace {
 
@@ -30,6 +33,10 @@ PixmapRef coverage(const FT_Bitmap& bitmap) {
     int w = static_cast<int>(bitmap.width), h = static_cast<int>(bitmap.rows);
     if (bitmap.pixel_mode != FT_PIXEL_MODE_GRAY && bitmap.pixel_mode != FT_PIXEL_MODE_MONO)
         return nullptr;
+    // A damaged bitmap font can give a glyph a size but no pixels (a BDF
+    // character without its BITMAP rows): such a glyph has no picture.
+    int row_bytes = bitmap.pixel_mode == FT_PIXEL_MODE_GRAY ? w : (w + 7) / 8;
+    if (!bitmap.buffer || std::abs(bitmap.pitch) < row_bytes) return nullptr;
     PixmapRef pixmap = create_pixmap(w, h, FORMAT_A8, 4);
     for (int r = 0; r < h; ++r) {
         const unsigned char* in = bitmap_row(bitmap, r);
@@ -61,8 +68,23 @@ GlyphRef TFreeTypeFace::load_glyph(int index) {
     auto glyph = std::make_shared<TFreeTypeGlyph>();
     glyphs[index] = glyph;
     // A glyph FreeType cannot load stays empty: drawn as nothing, no advance.
-    if (FT_Load_Glyph(face, static_cast<FT_UInt>(index + 1), FT_LOAD_RENDER) != 0) return glyph;
+    // So does one far larger than the size asked for: a damaged face can
+    // scale a glyph to thousands of pixels a side, and rendering that takes
+    // gigabytes. Hence the shape first, and the pixels only when it fits.
+    if (FT_Load_Glyph(face, static_cast<FT_UInt>(index + 1), FT_LOAD_DEFAULT) != 0) return glyph;
     FT_GlyphSlot slot = face->glyph;
+    const long largest = 16L * std::max(pixel_size, 16);
+    if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+        FT_BBox box;
+        FT_Outline_Get_CBox(&slot->outline, &box);
+        if ((box.xMax - box.xMin) >> 6 > largest || (box.yMax - box.yMin) >> 6 > largest)
+            return glyph;
+    }
+    if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0)
+        return glyph;
+    if (slot->bitmap.width > static_cast<unsigned>(largest) ||
+        slot->bitmap.rows > static_cast<unsigned>(largest))
+        return glyph;
     glyph->x = slot->bitmap_left;
     glyph->y = ascend - slot->bitmap_top;
     glyph->width = static_cast<int>(slot->bitmap.width);
@@ -97,6 +119,7 @@ FontSourceRef TFreeTypeDecoder::load_font(const std::string& url, int size, int 
     while (accepted >= 1 && FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(accepted)) != 0)
         --accepted;
     if (accepted < 1) return nullptr;
+    font->pixel_size = accepted;
     font->font_style = style;
     font->line_height = static_cast<int>(face->size->metrics.height >> 6);
     font->ascend = static_cast<int>(face->size->metrics.ascender >> 6);

@@ -24,6 +24,7 @@ class TFreeTypeFace : public TFont {
   public:
     FT_FaceRec_* face = nullptr;                  // opened and sized
     int font_style = 0;                           // as asked for; reported, nothing more
+    int pixel_size = 0;                           // the size FreeType accepted
     int line_height = 0, ascend = 0, descend = 0; // whole pixels
     std::vector<std::shared_ptr<TFreeTypeGlyph>> glyphs;
     std::vector<unsigned char> buffer; // the file, for a face read from memory

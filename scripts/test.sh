@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything twice (once under AddressSanitizer
 # and UndefinedBehaviorSanitizer, once as released) and runs the whole test
-# suite on both builds. Ends with ctest's summary of the release build.
+# suite on both builds, with a short run of every fuzzer between the release
+# build and its tests. Ends with ctest's summary of the release build.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 "$top/scripts/install-packages.sh"
@@ -19,4 +20,9 @@ ctest --test-dir "$top/build-asan" --output-on-failure -j"$jobs"
 
 cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$top/build" -j"$jobs"
+
+# Every fuzzing harness for 30 s, two at a time, seeded from the assets the
+# release build just made (docs/fuzzing.md). A fault found fails the run.
+FUZZ_PARALLEL=2 FUZZ_BUILD_JOBS=2 "$top/scripts/fuzz.sh" 30
+
 ctest --test-dir "$top/build" --output-on-failure -j"$jobs"
