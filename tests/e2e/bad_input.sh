@@ -101,6 +101,11 @@ trouble_pattern="AddressSanitizer|LeakSanitizer|runtime error|Segmentation|Abort
 
 saves_refused() { grep -c "could not be saved" "$log.err" || true; }
 
+# How long a whole game may take. A game is frame-exact, so on a machine
+# busy with five lanes at once it runs slower than alone: 15 s to two
+# minutes alone, several times that under load.
+game_limit=${BAD_INPUT_GAME_LIMIT:-600}
+
 # Ends the game the only way that saves a score: a full board. Drops a rune
 # in every column, sweeping right and back, until the file is replaced or
 # the program says it could not save it. Gives up after $1 seconds.
@@ -309,7 +314,7 @@ score_case() { # <how> [short: give the game up instead of playing it out]
                     sleep 0.4
                     xdotool key Escape
                     wait_title 10000 && saved=yes
-                elif fill_board 240; then
+                elif fill_board "$game_limit"; then
                     saved=yes
                     sleep 0.3
                     snap "$dir/game-over"
@@ -319,6 +324,7 @@ score_case() { # <how> [short: give the game up instead of playing it out]
         fi
     fi
     if alive; then
+        [[ $saved == yes ]] || snap "$dir/stuck"
         if [[ $saved == yes ]] && wait_title 1000; then
             quit_from_title
             [[ $status == timeout ]] && kill -9 "$game_pid" 2>/dev/null && wait_exit 5 && status="did not end"
@@ -415,7 +421,7 @@ killed_while_saving_case() {
         wait_select 10000 && xdotool key Return
         if wait_play 10000; then
             played=yes
-            fill_board 240 || true
+            fill_board "$game_limit" || true
         fi
     fi
     wait_exit 10
