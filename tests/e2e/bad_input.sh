@@ -128,6 +128,18 @@ fill_board() {
     return 1
 }
 
+# A few drops, a picture of the board, then Escape from the pause screen;
+# succeeds when the title is back. <case folder>
+play_a_little_and_give_up() {
+    xdotool key --delay 40 space Right space Left Left space
+    sleep 0.4
+    snap "$1/play"
+    xdotool key p
+    sleep 0.4
+    xdotool key Escape
+    wait_title 10000
+}
+
 # After the game over: its banner slides down, then any key returns to the
 # title. The key is Right, harmless if the title is already there.
 back_to_title() {
@@ -190,13 +202,7 @@ char_case() { # <file> <how>
             xdotool key Return
             if wait_play 10000; then
                 played=yes
-                xdotool key --delay 40 space Right space Left Left space
-                sleep 0.4
-                snap "$dir/play"
-                xdotool key p
-                sleep 0.4
-                xdotool key Escape
-                wait_title 10000 && back=yes
+                play_a_little_and_give_up "$dir" && back=yes
             fi
         fi
     fi
@@ -307,13 +313,7 @@ score_case() { # <how> [short: give the game up instead of playing it out]
                 played=yes
                 if [[ ${2:-} == short ]]; then
                     # The save this case is about already failed at start-up.
-                    xdotool key --delay 40 space Right space Left Left space
-                    sleep 0.4
-                    snap "$dir/play"
-                    xdotool key p
-                    sleep 0.4
-                    xdotool key Escape
-                    wait_title 10000 && saved=yes
+                    play_a_little_and_give_up "$dir" && saved=yes
                 elif fill_board "$game_limit"; then
                     saved=yes
                     sleep 0.3

@@ -5,9 +5,9 @@
 //
 //   fuzz_seeds <wav|ogg|png|font|score|read_line> <out folder> [file...]
 #include "tests/fuzz/crc_fixup.h"
+#include "tools/vorbis/vorbis_encoder.h"
 
 #include <png.h>
-#include <vorbis/vorbisenc.h>
 
 #include <algorithm>
 #include <cctype>
@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -171,68 +172,14 @@ void wav_seeds(const std::vector<Bytes>& files) {
 // A short tone encoded here: channels, rate, length in frames, and the
 // stream's serial number (chained streams need different ones).
 Bytes make_ogg(int channels, long rate, int frames, int serial) {
-    Bytes out;
-    vorbis_info info;
-    vorbis_info_init(&info);
-    if (vorbis_encode_init_vbr(&info, channels, rate, 0.1f) != 0) {
-        vorbis_info_clear(&info);
-        return out;
+    try {
+        std::string file = encode_vorbis(
+            channels, rate, static_cast<std::size_t>(frames), 0.1f, serial, {{"TITLE", "seed"}},
+            [](int c, std::size_t i) { return 0.5f * std::sin(float(i) * 0.05f * float(c + 1)); });
+        return Bytes(file.begin(), file.end());
+    } catch (const std::runtime_error&) {
+        return {};
     }
-    vorbis_comment comment;
-    vorbis_comment_init(&comment);
-    vorbis_comment_add_tag(&comment, "TITLE", "seed");
-    vorbis_dsp_state dsp;
-    vorbis_block block;
-    vorbis_analysis_init(&dsp, &info);
-    vorbis_block_init(&dsp, &block);
-    ogg_stream_state stream;
-    ogg_stream_init(&stream, serial);
-    ogg_packet header, header_comment, header_code;
-    vorbis_analysis_headerout(&dsp, &comment, &header, &header_comment, &header_code);
-    ogg_stream_packetin(&stream, &header);
-    ogg_stream_packetin(&stream, &header_comment);
-    ogg_stream_packetin(&stream, &header_code);
-    ogg_page page;
-    auto take = [&](ogg_page& p) {
-        out.insert(out.end(), p.header, p.header + p.header_len);
-        out.insert(out.end(), p.body, p.body + p.body_len);
-    };
-    while (ogg_stream_flush(&stream, &page)) take(page);
-    int done = 0;
-    bool eos = false;
-    while (!eos) {
-        int chunk = std::min(frames - done, 1024);
-        if (chunk > 0) {
-            float** buffer = vorbis_analysis_buffer(&dsp, chunk);
-            for (int c = 0; c < channels; ++c)
-                for (int i = 0; i < chunk; ++i)
-                    buffer[c][i] = 0.5f * std::sin(float(done + i) * 0.05f * float(c + 1));
-            done += chunk;
-        }
-        vorbis_analysis_wrote(&dsp, chunk > 0 ? chunk : 0);
-        while (vorbis_analysis_blockout(&dsp, &block) == 1) {
-            vorbis_analysis(&block, nullptr);
-            vorbis_bitrate_addblock(&block);
-            ogg_packet packet;
-            while (vorbis_bitrate_flushpacket(&dsp, &packet)) {
-                ogg_stream_packetin(&stream, &packet);
-                while (ogg_stream_pageout(&stream, &page)) {
-                    take(page);
-                    if (ogg_page_eos(&page)) eos = true;
-                }
-            }
-        }
-        if (chunk <= 0 && !eos) {
-            while (ogg_stream_flush(&stream, &page)) take(page);
-            eos = true;
-        }
-    }
-    ogg_stream_clear(&stream);
-    vorbis_block_clear(&block);
-    vorbis_dsp_clear(&dsp);
-    vorbis_comment_clear(&comment);
-    vorbis_info_clear(&info);
-    return out;
 }
 
 // Finds the byte offset of the identification header's fields in the first page.
