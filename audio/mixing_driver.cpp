@@ -1,5 +1,8 @@
 #include "audio/mixing_driver.h"
 
+#include "system/event.h"
+#include "system/messages.h"
+
 #include <cmath>
 
 namespace {
@@ -93,9 +96,21 @@ class TMixClip : public TSoundClip {
 
 } // namespace
 
-TMixingAudioDriver::TMixingAudioDriver() : mixer_(std::make_shared<mixer>()) {}
+namespace {
+
+EventRef collect_on_pump(int, EventRef event, void* driver) {
+    static_cast<TMixingAudioDriver*>(driver)->collect_finished();
+    return event;
+}
+
+} // namespace
+
+TMixingAudioDriver::TMixingAudioDriver() : mixer_(std::make_shared<mixer>()) {
+    add_hook(pump_hook_id(), collect_on_pump, this, 0);
+}
 
 TMixingAudioDriver::~TMixingAudioDriver() {
+    remove_hook(pump_hook_id(), collect_on_pump, this);
     for (sound* voice : spare_) delete voice;
 }
 

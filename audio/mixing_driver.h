@@ -36,7 +36,9 @@ class TMixingAudioDriver : public TAudioDriver,
     int handles_in_use() const { return channels_.in_use(); }
 
     // Takes back the voices the mixer has finished with: their handles and
-    // sound data are released and the voice objects kept for reuse.
+    // sound data are released and the voice objects kept for reuse. Runs by
+    // itself whenever the main thread pumps its messages, so a stopped
+    // sound's data goes within a block or two rather than at the next play.
     void collect_finished();
 
   private:

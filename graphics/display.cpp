@@ -151,8 +151,9 @@ DrawStateRef open_display(int width, int height, int depth, int hz, int flags) {
     if (!display) return nullptr;
     advance_display_seq();
     select_display(display);
-    // A rate of 0 (or a meaningless negative one) leaves frames unpaced.
-    d.soft_sync = hz > 0 ? 1 : 0;
+    // A rate of 0 flips on the vertical blank; a negative one is paced in
+    // software at no rate at all, which leaves frames unpaced.
+    d.soft_sync = hz != 0 ? 1 : 0;
     if (hz > 0 && depth != 0 && hardware_paces(hz)) d.soft_sync = 0;
     d.pacer.start(hz, now());
     d.opened = display;

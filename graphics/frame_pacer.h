@@ -6,8 +6,9 @@
 
 // The schedule is kept as a count of thousandths of frames: each frame adds
 // 1000, and accum / rate is the millisecond (since `start`) at which the frame
-// is due. A frame that is late by a second or more, or early by more than a
-// second, restarts the schedule from now instead of racing to catch up.
+// is due. A frame ready at or after its due time (late by any amount), or a
+// second or more before it, restarts the schedule from now: late frames are
+// never raced to catch up, and the next frame is due a period later.
 class FramePacer {
   public:
     void start(int rate, std::int32_t now);

@@ -115,7 +115,9 @@ FontSourceRef TFreeTypeDecoder::load_font(const std::string& url, int size, int 
         return nullptr;
     }
     font->face = face; // closed with the font from here on
-    int accepted = size;
+    // No size at all asks for the smallest there is, as FreeType takes a
+    // pixel height of 0: one pixel.
+    int accepted = std::max(size, 1);
     while (accepted >= 1 && FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(accepted)) != 0)
         --accepted;
     if (accepted < 1) return nullptr;

@@ -163,9 +163,16 @@ void TGLRenderDriver::draw_oval(float x0, float y0, float x1, float y1, float tx
     if (!display_) return;
     enable_texturing(false);
     float xr = (x1 - x0) * 0.5f, yr = (y1 - y0) * 0.5f;
-    // One vertex a pixel of radius, at least 12, a multiple of 4.
-    int n = std::max(static_cast<int>(std::fabs(xr) + std::fabs(yr)), 12) & ~3;
     float cx = x0 + xr, cy = y0 + yr;
+    // An oval of no finite size or place has no shape to draw.
+    if (!std::isfinite(cx + tx) || !std::isfinite(cy + ty) || !std::isfinite(xr) ||
+        !std::isfinite(yr))
+        return;
+    // One vertex a pixel of radius, at least 12, a multiple of 4; beyond a
+    // few thousand more vertices would make no visible difference.
+    const float most_vertices = 4096;
+    int n = static_cast<int>(std::min(std::fabs(xr) + std::fabs(yr), most_vertices));
+    n = std::max(n, 12) & ~3;
     gl().Begin(GL_POLYGON);
     for (int i = 0; i < n; ++i) {
         double a = i * 360.0f / n * 0.017453292519943295;

@@ -125,7 +125,11 @@ ImageFrameRef TGLRenderDriver::create_frame_from_pixmap(const PixmapRef& pixmap,
     result->width = frame_width;
     result->height = frame_height;
     result->filtered = (image_flags & IMAGE_FILTERED) != 0;
-    result->opaque = all_opaque(frame);
+    // Minified through its mipmaps, a picture smaller than its texture takes
+    // in the texture's empty margin at its edges: opaque only when it fills
+    // the texture.
+    bool fills_texture = frame_width == tex_width && frame_height == tex_height;
+    result->opaque = all_opaque(frame) && (!mipmapped || fills_texture);
     result->u_right = static_cast<float>(frame_width) / tex_width;
     result->v_bottom = static_cast<float>(frame_height) / tex_height;
     result->seq = display_seq();

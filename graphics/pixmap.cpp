@@ -154,6 +154,12 @@ void TPixmap::write_pixel(int x, int y, std::uint32_t argb) {
 }
 
 PixmapRef TPixmap::create(int width, int height, int format, int align) {
+    PixmapRef pixmap = create_unfilled(width, height, format, align);
+    std::fill_n(pixmap->pixels, pixmap->capacity, std::uint8_t{0});
+    return pixmap;
+}
+
+PixmapRef TPixmap::create_unfilled(int width, int height, int format, int align) {
     int bytes = format_bytes(format);
     if (bytes == 0) format = FORMAT_RGBA8888, bytes = 4;
     width = std::max(width, 0);
@@ -163,7 +169,7 @@ PixmapRef TPixmap::create(int width, int height, int format, int align) {
     long long size = pitch * height;
     if (size > INT_MAX) raise_runtime_error("Pixmap too large");
     auto pixmap = std::make_shared<TPixmap>();
-    pixmap->owned_ = std::make_unique<std::uint8_t[]>(static_cast<std::size_t>(size));
+    pixmap->owned_ = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(size));
     pixmap->pixels = pixmap->owned_.get();
     pixmap->width = width;
     pixmap->height = height;

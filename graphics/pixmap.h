@@ -53,6 +53,10 @@ class TPixmap : public std::enable_shared_from_this<TPixmap> {
     // Fresh memory of pitch * height bytes, pitch the smallest multiple of
     // align not below width * bytes per pixel. The pixels start zeroed.
     static PixmapRef create(int width, int height, int format, int align = 4);
+    // The same, but the pixels are left as they come, for a decoder that
+    // writes every pixel: the memory is then only taken up as rows are
+    // written, so a picture whose data ends early costs what it delivered.
+    static PixmapRef create_unfilled(int width, int height, int format, int align = 4);
     // A view of memory the caller owns and keeps alive.
     static PixmapRef create_view(std::uint8_t* pixels, int width, int height, int pitch,
                                  int format);

@@ -3,7 +3,9 @@
 
 #include "system/runtime_error.h"
 
+#include <algorithm>
 #include <csetjmp>
+#include <memory>
 #include <png.h>
 #include <vector>
 
@@ -19,7 +21,7 @@ struct Decoding {
     TByteStream* stream = nullptr;
     PixmapRef pixmap;
     std::vector<png_bytep> rows;
-    std::vector<png_byte> grey_alpha;
+    std::unique_ptr<png_byte[]> grey_alpha;
 };
 
 // Up to count bytes; fewer only at the end of the stream.
@@ -61,7 +63,7 @@ bool decode(png_structp png, png_infop info, Decoding* out) {
     png_read_info(png, info);
     png_set_strip_16(png);
     png_set_expand(png);
-    png_set_interlace_handling(png);
+    const int passes = png_set_interlace_handling(png);
     png_read_update_info(png, info);
     if (png_get_bit_depth(png, info) != 8) return false;
     int width = static_cast<int>(png_get_image_width(png, info));
@@ -82,16 +84,31 @@ bool decode(png_structp png, png_infop info, Decoding* out) {
     default:
         return false;
     }
-    out->pixmap = create_pixmap(width, height, format, 4);
+    // Nothing is cleared ahead: the decoder fills every row as its data
+    // arrives, so a file that promises a huge picture and ends early has
+    // taken memory only for the rows it delivered.
+    out->pixmap = TPixmap::create_unfilled(width, height, format, 4);
     out->rows.resize(static_cast<std::size_t>(height));
     if (color_type == PNG_COLOR_TYPE_GRAY_ALPHA) {
-        out->grey_alpha.resize(static_cast<std::size_t>(width) * 2 * height);
+        out->grey_alpha = std::make_unique_for_overwrite<png_byte[]>(
+            static_cast<std::size_t>(width) * 2 * height);
         for (int y = 0; y < height; ++y)
             out->rows[y] = &out->grey_alpha[std::size_t(y) * width * 2];
     } else {
         for (int y = 0; y < height; ++y) out->rows[y] = out->pixmap->pixel_ptr(0, y);
     }
-    png_read_image(png, out->rows.data());
+    const int row_bytes = width * format_bytes(format);
+    for (int pass = 0; pass < passes; ++pass) {
+        for (int y = 0; y < height; ++y) {
+            // The bytes that align a row are no pixel's: clear them when the
+            // row is first reached.
+            if (pass == 0) {
+                std::uint8_t* row = out->pixmap->pixel_ptr(0, y);
+                std::fill(row + row_bytes, row + out->pixmap->pitch, std::uint8_t{0});
+            }
+            png_read_row(png, out->rows[y], nullptr);
+        }
+    }
     if (color_type == PNG_COLOR_TYPE_GRAY_ALPHA) {
         for (int y = 0; y < height; ++y) {
             const png_byte* in = out->rows[y];

@@ -1,7 +1,9 @@
 // The main thread's queue: SDL's event queue for window-system input plus our
 // own notice queue for ticks posted by other threads. Waiting blocks in
 // poll() on an eventfd (posted notices, signals) and on the display
-// connection (window input), so an idle game costs no CPU.
+// connection (window input), so an idle game costs no CPU. Where the window
+// system's connection cannot be had, the wait looks for input every few
+// milliseconds instead, so a key press still wakes it on every driver.
 #include "platform/internal.h"
 
 #include <atomic>
@@ -33,6 +35,10 @@ NoticeQueue& notices() {
 }
 
 int display_fd = -1;
+bool input_unwatched = false; // window input arrives by no connection we can watch
+// How often a wait looks for input it cannot watch: quick enough that a key
+// press is not felt late, rare enough to cost nothing.
+constexpr int unwatched_input_poll_ms = 8;
 std::atomic<bool> termination_signalled{false};
 bool sdl_started = false;
 bool video_started = false;
@@ -120,7 +126,10 @@ bool ensure_sdl_video() {
     return true;
 }
 
-void set_display_fd(int fd) { display_fd = fd; }
+void set_input_connection(int fd, bool delivers_input) {
+    display_fd = fd;
+    input_unwatched = delivers_input && fd < 0;
+}
 
 void wake_main_thread() {
     std::uint64_t one = 1;
@@ -174,7 +183,7 @@ void wait_events() {
             sleep_ms(1); // no way to block on anything: should not happen
             continue;
         }
-        poll(fds, static_cast<nfds_t>(count), -1);
+        poll(fds, static_cast<nfds_t>(count), input_unwatched ? unwatched_input_poll_ms : -1);
         // Woken by a notice, a signal, window input or an interrupted call:
         // loop to see whether something really arrived.
     }

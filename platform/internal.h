@@ -14,8 +14,11 @@ bool ensure_sdl_events();
 // Starts SDL's video subsystem once. Returns false when no video driver works.
 bool ensure_sdl_video();
 
-// The window system's connection to watch while waiting, or -1 for none.
-void set_display_fd(int fd);
+// What a wait must watch to wake on window input: the window system's
+// connection (-1 when it cannot be had), and whether the window system
+// delivers input at all. Input that arrives by no connection we can watch
+// is looked for every few milliseconds instead.
+void set_input_connection(int fd, bool delivers_input);
 
 // The game's virtual-key code of a key (1..255), 0 for keys that have none.
 int virtual_key_code(const SDL_Keysym& key);

@@ -3,6 +3,8 @@
 
 #include <SDL2/SDL_syswm.h>
 #include <algorithm>
+#include <cstring>
+#include <dlfcn.h>
 #include <vector>
 
 namespace platform {
@@ -18,6 +20,18 @@ std::string window_title = "Orvessa";
 std::vector<Window*> open_windows;
 int last_swap_interval = -1; // none set yet
 
+// SDL opens the Wayland client library itself, privately; its connection's
+// descriptor is asked of that same library.
+int wayland_connection(void* display) {
+    void* library = dlopen("libwayland-client.so.0", RTLD_NOW | RTLD_NOLOAD);
+    if (!library) return -1;
+    using GetFd = int (*)(void*);
+    auto get_fd = reinterpret_cast<GetFd>(dlsym(library, "wl_display_get_fd"));
+    int fd = get_fd && display ? get_fd(display) : -1;
+    dlclose(library);
+    return fd;
+}
+
 int display_connection(SDL_Window* window) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
@@ -25,7 +39,16 @@ int display_connection(SDL_Window* window) {
 #if defined(SDL_VIDEO_DRIVER_X11)
     if (info.subsystem == SDL_SYSWM_X11) return XConnectionNumber(info.info.x11.display);
 #endif
+#if defined(SDL_VIDEO_DRIVER_WAYLAND)
+    if (info.subsystem == SDL_SYSWM_WAYLAND) return wayland_connection(info.info.wl.display);
+#endif
     return -1;
+}
+
+// The drivers that draw without a screen have no input to wait for.
+bool delivers_input() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return !driver || (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0);
 }
 
 } // namespace
@@ -72,7 +95,7 @@ Window* open_window(const WindowSpec& spec) {
     auto* window = new Window{sdl, context};
     open_windows.push_back(window);
     last_swap_interval = -1;
-    detail::set_display_fd(display_connection(sdl));
+    detail::set_input_connection(display_connection(sdl), delivers_input());
     return window;
 }
 
@@ -84,7 +107,7 @@ void close_window(Window* window) {
     SDL_GL_DeleteContext(window->context);
     SDL_DestroyWindow(window->sdl);
     delete window;
-    if (open_windows.empty()) detail::set_display_fd(-1);
+    if (open_windows.empty()) detail::set_input_connection(-1, false);
     last_swap_interval = -1;
 }
 

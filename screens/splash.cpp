@@ -48,7 +48,7 @@ void draw_splash_frame(const ImageRef& logo, float t) {
 // Holds the last frame for ms milliseconds, listening for a close request.
 void hold(int ms) {
     std::int32_t start = clock_ms();
-    while (clock_ms() - start < ms) {
+    while (clock_difference(clock_ms(), start) < ms) {
         delay(20);
         pump_messages();
     }

@@ -13,8 +13,18 @@ void pump_messages();
 // while either is running (from inside a hook, say) returns at once.
 void wait_messages();
 
+// The hook id whose hooks run (with a Null event) after every pump_messages
+// and wait_messages: for work that other threads hand back to the main
+// thread without a message of their own, such as sounds the mixer is done
+// with.
+int pump_hook_id();
+
 // Milliseconds of the system clock; wraps modulo 2^32.
 std::int32_t clock_ms();
+
+// Milliseconds from the reading `earlier` to the reading `later`, counted as
+// the clock wraps: right across the wrap, for spans under 2^31 ms.
+std::int32_t clock_difference(std::int32_t later, std::int32_t earlier);
 
 // Sleeps ms milliseconds. Dispatches nothing meanwhile.
 void delay(std::int32_t ms);

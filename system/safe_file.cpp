@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -35,8 +36,15 @@ std::string folder_of(const std::string& path) {
 
 bool replace_file(const std::string& path, std::string_view bytes, std::string* why) {
     std::string temporary = path + ".new";
-    int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // Without blocking: a pipe left under the temporary name would wait for
+    // a reader for ever.
+    int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0644);
     if (fd < 0) return fail(why, "cannot create " + temporary, errno);
+    struct stat status;
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        close(fd);
+        return fail(why, "cannot create " + temporary, EEXIST);
+    }
     if (!write_all(fd, bytes)) {
         int error = errno;
         close(fd);

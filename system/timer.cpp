@@ -53,15 +53,15 @@ TimerRef create_timer(float hertz, EventRef tick_event) {
 
 std::int32_t wait_timer(const TimerRef& timer) {
     if (!timer) return 0;
-    // A stopped or refused timer will never tick again: count what is still
-    // on its way and return rather than block forever.
     if (timer->system_timer_id == 0) {
+        // A stopped or refused timer will never tick again: count what is
+        // still on its way and return at once, whatever that was.
         pump_messages();
-        if (timer->tick_count == timer->ticks_at_last_wait) return 0;
+    } else {
+        do {
+            wait_messages();
+        } while (timer->tick_count == timer->ticks_at_last_wait);
     }
-    do {
-        wait_messages();
-    } while (timer->tick_count == timer->ticks_at_last_wait);
     std::int32_t n = timer->tick_count - timer->ticks_at_last_wait;
     timer->ticks_at_last_wait = timer->tick_count;
     return n;

@@ -1,6 +1,7 @@
 #include "tests/audio/mixer_fixture.h"
 
 #include "audio/voice.h"
+#include "system/messages.h"
 
 namespace {
 
@@ -195,6 +196,20 @@ TEST_F(Mixing, AStoppedChannelFallsSilentNextBlockAndIsRecycledTheBlockAfter) {
     EXPECT_EQ(driver_->engine()->voice_count(), 0);
     driver_->collect_finished();
     EXPECT_EQ(driver_->handles_in_use(), 0);
+
+    // The main thread's next pump takes a stopped voice back and lets its
+    // data go, with no other sound played after it.
+    auto data = std::make_shared<const sound_data>(TPcmSample(100, 44100, PCM_MONO16), 1);
+    std::weak_ptr<const sound_data> gone = data;
+    sound* voice = driver_->voice(driver_->start(data, false, false));
+    ASSERT_TRUE(voice);
+    data.reset();
+    block();
+    voice->stop();
+    block();
+    block();
+    pump_messages();
+    EXPECT_TRUE(gone.expired());
 }
 
 TEST_F(Mixing, StaleChannelsDoNothing) {

@@ -60,7 +60,12 @@ TEST(OpenFont, UnreadableFontsGiveNull) {
     static const std::string junk(3000, '\x01');
     register_embedded_file("junk.ttf", junk.data(), static_cast<int>(junk.size()));
     EXPECT_FALSE(open_font("incbin::junk.ttf", 20, 4));
-    EXPECT_FALSE(open_font(sans, 0, 4)); // no size at all
+    // No size at all is the smallest size, one pixel, not a failure.
+    for (int none : {0, -7}) {
+        FontRef smallest = open_font(sans, none, 4);
+        ASSERT_TRUE(smallest) << none;
+        EXPECT_EQ(face_of(smallest)->pixel_size, 1);
+    }
 }
 
 TEST(OpenFont, ABitmapFaceFallsBackToTheNextSmallerSizeItHas) {

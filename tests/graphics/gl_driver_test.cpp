@@ -4,6 +4,7 @@
 #include "tests/graphics/gl_display.h"
 #include "tests/graphics/gl_watch.h"
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -124,6 +125,16 @@ TEST_F(GLDriver, OvalsHaveOneVertexAPixelOfRadiusAtLeastTwelve) {
     vertices.reset();
     draw_oval(0, 0, 31, 12); // 15.5 + 6 = 21, down to 20
     EXPECT_EQ(vertices.calls(), 20);
+    // Sizes that are no number draw nothing; huge ones a bounded polygon.
+    vertices.reset();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    draw_oval(0, 0, nan, 10);
+    draw_oval(0, 0, 10, inf);
+    draw_oval(nan, 0, 10, 10);
+    EXPECT_EQ(vertices.calls(), 0);
+    draw_oval(0, 0, 3e9f, 3e9f);
+    EXPECT_EQ(vertices.calls(), 4096);
 }
 
 TEST_F(GLDriver, OvalCoversItsCentreAndNotItsCorners) {

@@ -114,6 +114,19 @@ TEST(FramePacer, RateZeroNeverWaits) {
     EXPECT_EQ(pacer.next_wait(1), 0);
 }
 
+TEST_F(Pacing, ANegativeRateFlipsUnpacedAndRateZeroOnTheBlank) {
+    {
+        TRecordingRenderDriver::Scope scope(640, 480, -60);
+        fake_now += 5;
+        present_frame(-1);
+        EXPECT_TRUE(sleeps.empty());
+        EXPECT_EQ(scope.driver().log(), "present_frame(0)\n");
+    }
+    TRecordingRenderDriver::Scope scope(640, 480, 0);
+    present_frame(-1);
+    EXPECT_EQ(scope.driver().log(), "present_frame(1)\n");
+}
+
 namespace {
 
 // A recording driver whose flips take a set time on the simulated clock.

@@ -3,7 +3,7 @@
 // "name value" per line. Run by window_test on a private Xvfb.
 #include "input/input.h"
 #include "input/startup.h"
-#include "platform/platform.h"
+#include "platform/internal.h"
 #include "system/messages.h"
 #include "system/startup.h"
 
@@ -19,7 +19,7 @@ const char* const title = "orvessa input probe";
 bool drive(const std::string& command) {
     const bool ran = std::system(command.c_str()) == 0;
     const std::int32_t start = clock_ms();
-    while (clock_ms() - start < 250) {
+    while (clock_difference(clock_ms(), start) < 250) {
         pump_messages();
         delay(5);
     }
@@ -77,6 +77,15 @@ int main() {
     report("key_hit_1", key_hit(1));
     report("mouse_x", mouse_x());
     report("mouse_y", mouse_y());
+
+    // A key press wakes a blocked wait also where the window system's
+    // connection cannot be watched, as on drivers other than X11.
+    platform::detail::set_input_connection(-1, true);
+    flush_keys();
+    const bool pressed = std::system("(sleep 0.3; xdotool key c) &") == 0;
+    const std::int32_t before = clock_ms();
+    report("waited_key", pressed ? wait_key() : 0);
+    report("waited_under_2s", clock_difference(clock_ms(), before) < 2000);
 
     disable_polled_input();
     platform::close_window(window);

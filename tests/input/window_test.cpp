@@ -98,4 +98,6 @@ TEST(RealWindow, KeysAndClicksFromTheWindowSystemReachThePolledState) {
     EXPECT_EQ(seen["key_hit_1"], "0");
     EXPECT_EQ(seen["mouse_x"], "50");
     EXPECT_EQ(seen["mouse_y"], "60");
+    EXPECT_EQ(seen["waited_key"], "67");
+    EXPECT_EQ(seen["waited_under_2s"], "1");
 }

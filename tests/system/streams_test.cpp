@@ -6,6 +6,7 @@
 #include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -121,11 +122,17 @@ TEST(FileStream, CloseTwiceIsHarmlessAndClosedStreamsAreEmpty) {
     EXPECT_EQ(read_line(in), "");
 }
 
-TEST(FileStream, MissingFilesAndFoldersOpenAsNull) {
+TEST(FileStream, MissingFilesFoldersPipesAndDevicesOpenAsNull) {
     ScratchFolder folder;
     EXPECT_FALSE(open_read_stream(folder.file("missing")));
     EXPECT_FALSE(open_read_stream(folder.path()));
     EXPECT_FALSE(open_write_stream(folder.file("no/such/folder/file")));
+    // Neither may block: a pipe without a writer would wait for ever.
+    ASSERT_EQ(mkfifo(folder.file("pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(open_read_stream(folder.file("pipe")));
+    EXPECT_FALSE(open_write_stream(folder.file("pipe")));
+    EXPECT_FALSE(open_read_stream("/dev/zero"));
+    EXPECT_FALSE(open_write_stream("/dev/null"));
 }
 
 TEST(FileStream, BackslashesAreFolderSeparators) {

@@ -82,6 +82,17 @@ TEST(Timer, StoppedTimersStopTickingAndDoNotBlock) {
     EXPECT_EQ(timer->keep_alive, nullptr);
     wait_timer(timer); // counts whatever was still on its way
     std::int32_t ticks = timer_ticks(timer);
+    EXPECT_EQ(wait_timer(timer), 0);
+
+    // A tick still queued when the timer stopped is counted, and the wait
+    // returns at once: nothing will come after it.
+    TimerRef queued = create_timer(100.0f);
+    wait_timer(queued);
+    delay(25); // a tick arrives, unseen
+    stop_timer(queued);
+    std::int32_t before = clock_ms();
+    EXPECT_GE(wait_timer(queued), 1);
+    EXPECT_LT(clock_ms() - before, 100);
     delay(60);
     pump_messages();
     EXPECT_EQ(timer_ticks(timer), ticks);
@@ -124,6 +135,10 @@ TEST(Messages, PostedNoticesWakeAWaitAndClockAdvances) {
     std::int32_t slept = clock_ms() - start;
     EXPECT_GE(slept, 20);
     EXPECT_LT(slept, 200);
+    // Spans are counted as the clock wraps, also across 2^31 and 2^32.
+    EXPECT_EQ(clock_difference(INT32_MIN + 5, INT32_MAX - 4), 10);
+    EXPECT_EQ(clock_difference(3, -7), 10);
+    EXPECT_EQ(clock_difference(-7, 3), -10);
     platform::post_notice(0); // no timer has serial 0
     wait_messages();          // returns: something was waiting
     EXPECT_EQ(platform::pending_notices(), 0);

@@ -1,6 +1,5 @@
-#include "game/main_program.h"
+#include "program/main_program.h"
 
-#include "game/game_loop.h"
 #include "game/game_state.h"
 #include "game/program_end.h"
 #include "game/sparkles.h"
@@ -8,6 +7,7 @@
 #include "graphics/images.h"
 #include "graphics/text.h"
 #include "input/input.h"
+#include "program/game_loop.h"
 #include "screens/key_names.h"
 #include "screens/score_tables.h"
 #include "screens/splash.h"
@@ -20,10 +20,10 @@
 #include "audio/sound.h"
 
 const char* const embedded_file_names[17] = {
-    "sparks.png",    "kovname.png",     "kovjingle.ogg", "select.ogg",  "charscreen.png",
-    "cursor.png",    "blankface.png",   "titlescreen.png", "Brasswick.ttf", "pointer.png",
-    "gameover.png",  "paused.png",      "click.wav",     "white.wav",   "black.wav",
-    "gray.wav",      "sparkle.wav"};
+    "sparks.png",   "kovname.png",   "kovjingle.ogg",   "select.ogg",    "charscreen.png",
+    "cursor.png",   "blankface.png", "titlescreen.png", "Brasswick.ttf", "pointer.png",
+    "gameover.png", "paused.png",    "click.wav",       "white.wav",     "black.wav",
+    "gray.wav",     "sparkle.wav"};
 
 namespace {
 

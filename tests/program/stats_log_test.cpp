@@ -1,5 +1,5 @@
 // The diagnostic log that long runs are watched through.
-#include "game/stats_log.h"
+#include "program/stats_log.h"
 #include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "game/game_loop.h"
+#include "program/game_loop.h"
 
 #include "audio/sound.h"
 #include "game/board.h"

@@ -1,4 +1,4 @@
-#include "game/stats_log.h"
+#include "program/stats_log.h"
 
 #include "audio/counters.h"
 #include "graphics/counters.h"

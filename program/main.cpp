@@ -2,11 +2,11 @@
 // A runtime error of the library layer ends the program with its message on
 // standard error and exit status 255.
 #include "audio/startup.h"
-#include "game/main_program.h"
-#include "game/stats_log.h"
 #include "graphics/startup.h"
 #include "input/startup.h"
 #include "platform/platform.h"
+#include "program/main_program.h"
+#include "program/stats_log.h"
 #include "system/runtime_error.h"
 #include "system/startup.h"
 
