@@ -44,6 +44,11 @@ class TAudioDriver {
     // driver cannot take the sample.
     virtual SoundRef create_sound(const PcmSampleRef& sample, int flags,
                                   const std::string& url) = 0;
+    // The same for a sample nobody else holds, which the driver may empty
+    // to keep its audio without a copy.
+    virtual SoundRef adopt_sound(PcmSampleRef&& sample, int flags, const std::string& url) {
+        return create_sound(sample, flags, url);
+    }
 };
 
 using AudioDriverRef = std::shared_ptr<TAudioDriver>;

@@ -122,6 +122,14 @@ SoundRef TMixingAudioDriver::create_sound(const PcmSampleRef& sample, int flags,
     return std::make_shared<TMixClip>(shared_from_this(), std::move(data));
 }
 
+SoundRef TMixingAudioDriver::adopt_sound(PcmSampleRef&& sample, int flags, const std::string&) {
+    if (!sample || pcm_frame_bytes(sample->sample_format) == 0 || sample->hertz <= 0)
+        return nullptr;
+    PcmSampleRef taken = std::move(sample);
+    auto data = std::make_shared<const sound_data>(std::move(*taken), flags);
+    return std::make_shared<TMixClip>(shared_from_this(), std::move(data));
+}
+
 void TMixingAudioDriver::collect_finished() {
     while (sound* voice = mixer_->take_finished()) {
         channels_.release(voice->handle);

@@ -23,6 +23,7 @@ class TMixingAudioDriver : public TAudioDriver,
     const std::shared_ptr<mixer>& engine() const { return mixer_; }
 
     SoundRef create_sound(const PcmSampleRef& sample, int flags, const std::string& url) override;
+    SoundRef adopt_sound(PcmSampleRef&& sample, int flags, const std::string& url) override;
 
     // Starts a voice of the data. temporary: free it as soon as it ends or
     // stops. Returns its handle; 0 when no handle was free (the voice then

@@ -100,7 +100,9 @@ PcmSampleRef TOggDecoder::decode(const StreamRef& stream) {
     // frames actually decoded.
     constexpr ogg_int64_t reserve_limit = 1 << 22;
     std::vector<std::uint8_t> bytes;
-    bytes.reserve(static_cast<std::size_t>(std::min(total, reserve_limit) * out_channels * 2));
+    // One frame more than the track, for the guard frame a sound adds after it.
+    bytes.reserve(
+        static_cast<std::size_t>((std::min(total, reserve_limit) + 1) * out_channels * 2));
 
     char buffer[8192];
     for (;;) {

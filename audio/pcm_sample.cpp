@@ -1,5 +1,7 @@
 #include "audio/pcm_sample.h"
 
+#include <utility>
+
 int pcm_frame_bytes(int format) {
     static const int bytes[] = {0, 1, 2, 2, 2, 4, 4};
     return (format >= 1 && format <= 6) ? bytes[format] : 0;
@@ -22,6 +24,11 @@ TPcmSample::TPcmSample(std::vector<std::uint8_t> bytes, std::int32_t rate, std::
     if (frames > 0x7fffffff) frames = 0x7fffffff;
     frame_count = static_cast<std::int32_t>(frames);
     data_.resize(frames * frame);
+}
+
+std::vector<std::uint8_t> TPcmSample::release_bytes() {
+    frame_count = 0;
+    return std::exchange(data_, {});
 }
 
 void TPcmSample::truncate(std::int32_t frames) {

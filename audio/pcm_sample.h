@@ -38,6 +38,9 @@ class TPcmSample {
 
     // Shortens the sample to its first frame_count frames.
     void truncate(std::int32_t frames);
+    // Hands the frames' bytes over and leaves the sample with none: for a
+    // loader that keeps the audio and has no further use for the sample.
+    std::vector<std::uint8_t> release_bytes();
 
     std::int32_t frame_count;
     std::int32_t hertz;

@@ -37,7 +37,12 @@ SoundRef make_sound(const PcmSampleRef& sample, int flags, const std::string& ur
 } // namespace
 
 SoundRef load_sound(const std::string& url, int flags) {
-    return make_sound(decode_sound(url), flags, url);
+    PcmSampleRef sample = decode_sound(url);
+    if (!sample || !usable(*sample)) return nullptr;
+    // Nobody else holds what was just decoded: the driver may keep it as it is.
+    PcmSampleRef ours = little_endian(sample);
+    sample.reset();
+    return audio_driver()->adopt_sound(std::move(ours), flags, url);
 }
 
 SoundRef load_sound(const PcmSampleRef& sample, int flags) {

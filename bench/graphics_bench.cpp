@@ -4,6 +4,7 @@
 //
 //   SDL_VIDEODRIVER=offscreen build/bench/graphics_bench
 #include "graphics/display.h"
+#include "graphics/gl_render_driver.h"
 #include "graphics/image.h"
 #include "graphics/images.h"
 #include "graphics/render_driver.h"
@@ -145,6 +146,8 @@ BENCHMARK(texture_upload_640x480)->Unit(benchmark::kMillisecond)->MeasureProcess
 // window would make it finish.
 void play_screen_frame(benchmark::State& state) {
     Pictures& p = game_display();
+    auto gl_driver = std::dynamic_pointer_cast<TGLRenderDriver>(render_driver());
+    if (gl_driver) gl_driver->set_shortcuts(state.range(0) != 0);
     int frame = 0;
     for (auto _ : state) {
         ++frame;
@@ -180,7 +183,12 @@ void play_screen_frame(benchmark::State& state) {
         render_driver()->capture_pixmap(0, 0, 1, 1);
     }
 }
-BENCHMARK(play_screen_frame)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+// Argument: the driver's drawing shortcuts off (0) or on (1).
+BENCHMARK(play_screen_frame)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime();
 
 } // namespace
 

@@ -37,6 +37,7 @@
     X(ReadPixels)                                                                                  \
     X(Scissor)                                                                                     \
     X(TexCoord2f)                                                                                  \
+    X(TexEnvi)                                                                                     \
     X(TexImage2D)                                                                                  \
     X(TexParameteri)                                                                               \
     X(TexSubImage2D)                                                                               \

@@ -44,6 +44,8 @@ void TGLRenderDriver::select_display(const DrawStateRef& display) {
     texture_ = 0;
     texturing_ = false;
     gl().Disable(GL_TEXTURE_2D);
+    texels_replace_ = false;
+    gl().TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     // One unit is one pixel, y grows downward.
     gl().MatrixMode(GL_PROJECTION);
     gl().LoadIdentity();
@@ -242,6 +244,31 @@ void TGLRenderDriver::enable_texturing(bool on) {
         gl().Enable(GL_TEXTURE_2D);
     else
         gl().Disable(GL_TEXTURE_2D);
+}
+
+// Multiplying by white at full alpha changes no texel, but a software
+// rasteriser only finds its fast way for a plain texture read.
+void TGLRenderDriver::combine_texels_for_colour() {
+    bool replace =
+        shortcuts_ && color_[0] == 255 && color_[1] == 255 && color_[2] == 255 && color_[3] == 255;
+    if (replace == texels_replace_) return;
+    texels_replace_ = replace;
+    gl().TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, replace ? GL_REPLACE : GL_MODULATE);
+}
+
+unsigned TGLRenderDriver::make_texture() {
+    if (!display_) return 0;
+    unsigned texture = 0;
+    gl().GenTextures(1, &texture);
+    display_->texture_made();
+    bind_texture(texture);
+    return texture;
+}
+
+void TGLRenderDriver::delete_texture(unsigned texture) {
+    if (!display_ || !texture) return;
+    texture_deleted(texture);
+    gl().DeleteTextures(1, &texture);
 }
 
 void TGLRenderDriver::texture_deleted(unsigned texture) {

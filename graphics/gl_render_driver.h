@@ -2,6 +2,7 @@
 // primitive or image frame, in call order.
 #pragma once
 
+#include "graphics/gl_atlas.h"
 #include "graphics/render_driver.h"
 
 class TGLGraphics;
@@ -37,6 +38,11 @@ class TGLRenderDriver : public TRenderDriver, public std::enable_shared_from_thi
     void enable_texturing(bool on);
     // Forgets a texture that is being deleted, so a new one of the same name binds.
     void texture_deleted(unsigned texture);
+    // A new texture of the current display, bound; 0 without a display.
+    unsigned make_texture();
+    // Deletes a texture of the current display.
+    void delete_texture(unsigned texture);
+    TGLAtlas& atlas() { return atlas_; }
     // The local point (x, y) under the matrix, moved by (tx, ty).
     void vertex(float x, float y, float tx, float ty) const;
     void matrix(float& ix, float& iy, float& jx, float& jy) const {
@@ -44,6 +50,14 @@ class TGLRenderDriver : public TRenderDriver, public std::enable_shared_from_thi
     }
     int blend_mode() const { return blend_; }
     int alpha_byte() const { return color_[3]; }
+
+    // Drawing shortcuts: ways to the same pixels that cost a software
+    // rasteriser less. On unless switched off (tests compare both ways).
+    void set_shortcuts(bool on) { shortcuts_ = on; }
+    bool shortcuts() const { return shortcuts_; }
+    // Texels multiplied by the colour, or (when the colour is white at full
+    // alpha, which leaves them as they are) taken as they are.
+    void combine_texels_for_colour();
 
   private:
     TGLGraphics* display_ = nullptr; // the window whose context is current
@@ -53,4 +67,7 @@ class TGLRenderDriver : public TRenderDriver, public std::enable_shared_from_thi
     int blend_ = 0;
     unsigned texture_ = 0;
     bool texturing_ = false;
+    bool texels_replace_ = false; // the texture environment is GL_REPLACE
+    bool shortcuts_ = true;
+    TGLAtlas atlas_;
 };

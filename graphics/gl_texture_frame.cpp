@@ -98,9 +98,7 @@ ImageFrameRef TGLRenderDriver::create_frame_from_pixmap(const PixmapRef& pixmap,
     PixmapRef pixels = padded(frame, tex_width, tex_height);
 
     auto result = std::make_shared<TGLTextureFrame>(weak_from_this());
-    gl().GenTextures(1, &result->texture);
-    display_->texture_made();
-    bind_texture(result->texture);
+    result->texture = make_texture();
     bool mipmapped = (image_flags & IMAGE_MIPMAPPED) != 0;
     gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
@@ -133,6 +131,9 @@ ImageFrameRef TGLRenderDriver::create_frame_from_pixmap(const PixmapRef& pixmap,
     result->u_right = static_cast<float>(frame_width) / tex_width;
     result->v_bottom = static_cast<float>(frame_height) / tex_height;
     result->seq = display_seq();
+    if (TGLAtlas::fits(frame_width, frame_height))
+        result->atlas_pixels =
+            frame->format == FORMAT_RGBA8888 ? frame : frame->convert(FORMAT_RGBA8888);
     return result;
 }
 
@@ -141,22 +142,55 @@ TGLTextureFrame::~TGLTextureFrame() {
     // context; only one made for the current display is still there.
     auto driver = driver_.lock();
     if (!texture || seq == 0 || seq != display_seq() || !driver || !driver->has_display()) return;
-    driver->texture_deleted(texture);
-    gl().DeleteTextures(1, &texture);
+    driver->atlas().release(*driver, atlas_slot);
+    driver->delete_texture(texture);
+}
+
+bool TGLTextureFrame::draw_from_atlas(TGLRenderDriver& driver, float x0, float y0, float tx,
+                                      float ty) {
+    if (!atlas_slot.texture && atlas_pixels) {
+        atlas_slot = driver.atlas().place(driver, atlas_pixels);
+        atlas_pixels = nullptr; // placed, or no room: asked once
+    }
+    if (!atlas_slot.texture) return false;
+    driver.bind_texture(atlas_slot.texture);
+    driver.enable_texturing(true);
+    driver.combine_texels_for_colour();
+    const float page = static_cast<float>(atlas_slot.page_size);
+    const float left = static_cast<float>(atlas_slot.x) / page;
+    const float top = static_cast<float>(atlas_slot.y) / page;
+    const float right = static_cast<float>(atlas_slot.x + width) / page;
+    const float bottom = static_cast<float>(atlas_slot.y + height) / page;
+    const float x1 = x0 + static_cast<float>(width), y1 = y0 + static_cast<float>(height);
+    gl().Begin(GL_QUADS);
+    gl().TexCoord2f(left, top);
+    driver.vertex(x0, y0, tx, ty);
+    gl().TexCoord2f(right, top);
+    driver.vertex(x1, y0, tx, ty);
+    gl().TexCoord2f(right, bottom);
+    driver.vertex(x1, y1, tx, ty);
+    gl().TexCoord2f(left, bottom);
+    driver.vertex(x0, y1, tx, ty);
+    gl().End();
+    return true;
 }
 
 void TGLTextureFrame::draw(float x0, float y0, float x1, float y1, float tx, float ty) {
     auto driver = driver_.lock();
     // A stale texture's name may now belong to another texture, or to none.
     if (!driver || !driver->has_display() || seq != display_seq()) return;
+    if (driver->shortcuts() && one_to_one(*this, *driver, x0, y0, x1, y1, tx, ty) &&
+        draw_from_atlas(*driver, x0, y0, tx, ty))
+        return;
     driver->bind_texture(texture);
     driver->enable_texturing(true);
+    driver->combine_texels_for_colour();
     // Two ways to spare the software rasteriser work without changing a
     // pixel: a filtered texture drawn texel for pixel samples as nearest
     // does, and an opaque texture drawn at full alpha replaces what is
     // below exactly as alpha blending would.
     if (filtered) {
-        bool nearest = one_to_one(*this, *driver, x0, y0, x1, y1, tx, ty);
+        bool nearest = driver->shortcuts() && one_to_one(*this, *driver, x0, y0, x1, y1, tx, ty);
         if (nearest != nearest_now_) {
             nearest_now_ = nearest;
             gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER,
@@ -165,8 +199,8 @@ void TGLTextureFrame::draw(float x0, float y0, float x1, float y1, float tx, flo
     }
     // Switching blending off and on costs two state changes, so only large
     // pictures (backgrounds) are worth it.
-    bool unblended = opaque && width * height >= 65536 && driver->blend_mode() == BLEND_ALPHA &&
-                     driver->alpha_byte() == 255;
+    bool unblended = driver->shortcuts() && opaque && width * height >= 65536 &&
+                     driver->blend_mode() == BLEND_ALPHA && driver->alpha_byte() == 255;
     if (unblended) gl().Disable(GL_BLEND);
     gl().Begin(GL_QUADS);
     gl().TexCoord2f(u_left, v_top);

@@ -2,6 +2,7 @@
 // top-left of a power-of-two texture, as OpenGL 1.1 requires.
 #pragma once
 
+#include "graphics/gl_atlas.h"
 #include "graphics/image_frame.h"
 
 #include <memory>
@@ -17,6 +18,10 @@ class TGLTextureFrame : public TImageFrame {
     int width = 0, height = 0; // of the frame's pixels in the texture
     bool filtered = false;     // bilinear magnification asked for
     bool opaque = false;       // every pixel has alpha 255
+    // A small frame's RGBA pixels until it has a slot in the shared texture,
+    // where its texel-for-pixel draws come from.
+    PixmapRef atlas_pixels;
+    AtlasSlot atlas_slot;
 
     TGLTextureFrame(std::weak_ptr<TGLRenderDriver> driver) : driver_(std::move(driver)) {}
     ~TGLTextureFrame() override;
@@ -26,6 +31,9 @@ class TGLTextureFrame : public TImageFrame {
     void draw(float x0, float y0, float x1, float y1, float tx, float ty) override;
 
   private:
+    // Draws from the shared texture when that gives the same pixels.
+    bool draw_from_atlas(TGLRenderDriver& driver, float x0, float y0, float tx, float ty);
+
     std::weak_ptr<TGLRenderDriver> driver_;
     bool nearest_now_ = false; // the texture's magnification is set to nearest
 };

@@ -74,6 +74,11 @@ void load_character_assets(int character_id) {
     digit_image = load_image_strip("chars/score" + id + ".png", 24, 24, 0, 10, -1);
 }
 
+void release_character_assets() {
+    board_image = rune_image = digit_image = nullptr;
+    music = nullptr;
+}
+
 bool read_play_keys() {
     if (key_hit(key_left) && cursor_column > 0) cursor_column -= 1;
     if (key_hit(key_right) && cursor_column < 8) cursor_column += 1;
@@ -113,4 +118,7 @@ void play_one_game() {
         run_game_over(frame_timer, music_channel);
     // A fresh timer comes with the next game; this one is done.
     stop_timer(frame_timer);
+    // The next game loads its character's afresh: the title and the select
+    // screen need neither this music nor these pictures meanwhile.
+    release_character_assets();
 }

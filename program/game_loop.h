@@ -8,6 +8,8 @@ void play_one_game();
 
 // Loads the board picture, rune sheet, digit sheet and music of a character.
 void load_character_assets(int character_id);
+// Lets them go once a game is over.
+void release_character_assets();
 
 // The play loop's key handling for one frame: left, right, drop, pause, each
 // read once with key_hit whether or not it acts. Returns true when P was hit.

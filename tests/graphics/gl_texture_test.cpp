@@ -3,6 +3,7 @@
 #include "graphics/display_internal.h"
 #include "graphics/draw_state.h"
 #include "graphics/gl_api.h"
+#include "graphics/gl_render_driver.h"
 #include "graphics/gl_texture_frame.h"
 #include "graphics/image.h"
 #include "graphics/images.h"
@@ -183,6 +184,8 @@ TEST_F(GLImages, TexturesAreMadeAgainAfterTheDisplayReopens) {
 // when images outlive their display.
 TEST_F(GLImages, LiveTexturesFollowTheirImagesAndGoWithTheirDisplay) {
     const int start = live_texture_count();
+    auto driver = std::dynamic_pointer_cast<TGLRenderDriver>(render_driver());
+    driver->set_shortcuts(false); // each frame's own texture alone, first
     auto cells = [](int x, int) { return std::uint32_t(x / 40 * 20) << 16; };
     ImageRef sheet =
         load_image_strip(write_png("sheet.png", rgb_picture(480, 40, cells)), 40, 40, 0, 11, -1);
@@ -212,12 +215,21 @@ TEST_F(GLImages, LiveTexturesFollowTheirImagesAndGoWithTheirDisplay) {
         EXPECT_EQ(live_texture_count(), start + 2);
         EXPECT_EQ(made.calls() - deleted.calls(), live_texture_count() - start);
     }
+    // Drawn texel for pixel, small frames also take a cell of a shared page,
+    // which goes with the last of them.
+    driver->set_shortcuts(true);
+    ImageRef glyphs =
+        load_image_strip(write_png("g.png", rgb_picture(30, 10, gradient)), 10, 10, 0, 3, -1);
+    for (int cell = 0; cell < 3; ++cell) draw_image(glyphs, 0, 0, cell);
+    EXPECT_EQ(live_texture_count(), start + 2 + 3 + 1);
+    glyphs.reset();
+    EXPECT_EQ(live_texture_count(), start + 2);
     close_display();
     EXPECT_EQ(live_texture_count(), 0);
     // Its textures went with the context: freeing the image deletes nothing more.
     ASSERT_TRUE(open_display(640, 480, 0, 60, 0));
     draw_image(sheet, 0, 0, 1);
-    EXPECT_EQ(live_texture_count(), 1);
+    EXPECT_EQ(live_texture_count(), 2); // its own texture and a shared page
     sheet.reset();
     EXPECT_EQ(live_texture_count(), 0);
 }

@@ -1,0 +1,77 @@
+// The OpenGL driver's drawing shortcuts against its general path, on the
+// real driver with the game's own art and drawing code: every byte of every
+// frame must come out the same both ways.
+#include "game/game_state.h"
+#include "game/sparkles.h"
+#include "graphics/display.h"
+#include "graphics/gl_render_driver.h"
+#include "graphics/images.h"
+#include "graphics/startup.h"
+#include "system/random.h"
+#include "tests/screens/game_scenes.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+PixmapRef frame_bytes() {
+    return render_driver()->capture_pixmap(0, 0, 640, 480);
+}
+
+// Play frames, some under the pause screen, then title frames, and a
+// picture no screen draws: a mipmapped one of no power-of-two size, opaque,
+// scaled down over the board.
+std::vector<PixmapRef> draw_everything(bool shortcuts, const ImageRef& mipmapped) {
+    std::dynamic_pointer_cast<TGLRenderDriver>(render_driver())->set_shortcuts(shortcuts);
+    std::vector<PixmapRef> frames;
+    scenes::start_play(7);
+    for (int frame = 1; frame <= 30; ++frame) {
+        scenes::play_frame();
+        if (frame % 10 == 0) scenes::pause_frame();
+        if (frame % 3 == 0) frames.push_back(frame_bytes());
+    }
+    set_transform(15, 0.6f, 0.55f);
+    draw_image(mipmapped, 40, 30, 0);
+    set_transform(0, 1, 1);
+    frames.push_back(frame_bytes());
+    seed_random(11);
+    clear_sparkles();
+    cleared_names[1] = "J. Orrimund-Lumivessa the Elder"; // narrowed
+    for (int frame = 0; frame < 24; ++frame) {
+        scenes::title_frame(frame / 8);
+        if (frame % 4 == 0) frames.push_back(frame_bytes());
+    }
+    return frames;
+}
+
+} // namespace
+
+TEST(DrawingShortcuts, PlayPauseAndTitleFramesAreTheSameBytesEitherWay) {
+    graphics_startup();
+    ASSERT_TRUE(open_display(640, 480, 0, 60, 0));
+    set_blend(BLEND_ALPHA);
+    scenes::load_art(ORVESSA_PROGRAM_DIR, 33);
+    ImageRef mipmapped = load_image(std::string(ORVESSA_PROGRAM_DIR) + "/assets/titlescreen.png",
+                                    IMAGE_FILTERED | IMAGE_MIPMAPPED);
+    ASSERT_TRUE(mipmapped && rune_image && board_image && text_font);
+
+    std::vector<PixmapRef> general = draw_everything(false, mipmapped);
+    std::vector<PixmapRef> shortcut = draw_everything(true, mipmapped);
+    ASSERT_EQ(general.size(), shortcut.size());
+    for (std::size_t i = 0; i < general.size(); ++i) {
+        const PixmapRef& a = general[i];
+        const PixmapRef& b = shortcut[i];
+        int differing = 0, first_x = -1, first_y = -1;
+        for (int y = 0; y < 480; ++y)
+            for (int x = 0; x < 640; ++x)
+                if (a->read_pixel(x, y) != b->read_pixel(x, y) && differing++ == 0)
+                    first_x = x, first_y = y;
+        EXPECT_EQ(differing, 0) << "frame " << i << ", first at (" << first_x << ", " << first_y
+                                << ")";
+    }
+    scenes::unload_art();
+    close_display();
+}
