@@ -1,9 +1,9 @@
 // The studio jingle: a harp climbs while the logo spins in (201 frames, about
 // 3.35 s), and a bell chord rings out as it lands. The splash does not stop
-// the jingle: the blinds close at about 6.35 s and the title fades in from
-// 6.9 s to 7.7 s, so a plagal cadence carries the sound over, its final chord
-// arriving with the blinds and dying away in the hall about a second after
-// the title is up.
+// the jingle: the blinds start to close at about 6.35 s and the title fades
+// in from 6.9 s to 7.7 s, so a plagal cadence carries the sound over, its
+// final chord arriving with the blinds and dying away in the hall a second
+// or so after the title is up.
 #include "tools/artgen/generators.h"
 #include "tools/artgen/instruments.h"
 #include "tools/artgen/ogg_out.h"
