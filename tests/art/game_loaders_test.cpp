@@ -5,6 +5,7 @@
 #include "graphics/pixmap.h"
 #include "graphics/startup.h"
 #include "graphics/text.h"
+#include "tests/support/recording_render_driver.h"
 
 #include <gtest/gtest.h>
 
@@ -62,5 +63,13 @@ TEST(GameLoaders, ReadEveryPictureInItsLayout) {
 
 TEST(GameLoaders, OpenTheTitleFontAtTheMenusSize) {
     graphics_startup();
-    EXPECT_TRUE(open_font(assets_dir() + "/Brasswick.ttf", 20, 4));
+    TRecordingRenderDriver::Scope display;
+    FontRef font = open_font(assets_dir() + "/Brasswick.ttf", 20, 4);
+    ASSERT_TRUE(font);
+    // The tables narrow a name wider than the 76 pixels before its value;
+    // the defaults should never need it.
+    select_font(font);
+    for (const char* name :
+         {"K. Tesselk", "J. Orrimund", "Quoraan", "A. Lumivessa", "P. Pyx", "D. Darrowen"})
+        EXPECT_LE(text_width(name), 76) << name;
 }

@@ -265,6 +265,26 @@ TEST(TitlePicture, TextPlacesAreDarkAndPlainForWhiteLettering) {
     }
 }
 
+// Rows of white text stand 18 pixels apart, each from its capitals' top
+// (7 below the y it is drawn at) to its descenders (24 below): a heading or a
+// rule painted into that band collides with the text, however few its pixels.
+TEST(TitlePicture, NothingPaintedRunsThroughARowOfText) {
+    Picture p = read_png(assets_dir() + "/titlescreen.png");
+    ASSERT_EQ(p.width, 640);
+    auto brightest = [&p](int x0, int x1, int y) {
+        double most = 0;
+        for (int row = y + 5; row <= y + 25; ++row)
+            for (int x = x0; x < x1; ++x) most = std::max(most, p.luma(x, row));
+        return most;
+    };
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_LT(brightest(46, 206, 290 + 18 * i), 45) << "runes-cleared row " << i;
+        EXPECT_LT(brightest(46, 206, 364 + 18 * i), 45) << "efficiency row " << i;
+    }
+    // A long name runs on across the other panels.
+    EXPECT_LT(brightest(46, 620, 420), 45) << "the name line";
+}
+
 TEST(TitlePicture, PointerTipIsAtTheTopMiddle) {
     Picture p = read_png(assets_dir() + "/pointer.png");
     ASSERT_EQ(p.width, 80);

@@ -80,6 +80,12 @@ TEST(Jingle, LevelsAndQuietEnds) {
     Sound s = read_ogg(assets_dir() + "/kovjingle.ogg");
     expect_levels(s);
     expect_silent_ends(s);
+    // Still sounding while the title fades in (6.9 s to 7.7 s), then dying
+    // away rather than stopping: the last tenth of a second is a whisper.
+    auto at = [&s](double seconds) { return static_cast<std::size_t>(seconds * s.rate); };
+    ASSERT_GT(s.frames(), at(7.7));
+    EXPECT_GT(20 * std::log10(rms(s, at(6.9), at(0.8))), -35.0);
+    EXPECT_LT(20 * std::log10(rms(s, s.frames() - at(0.1), at(0.1))), -60.0);
 }
 
 TEST(Music, SelectMusicLoopsWithoutSeam) {

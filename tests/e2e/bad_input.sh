@@ -87,10 +87,10 @@ alive() { [[ -n "$game_pid" ]] && kill -0 "$game_pid" 2>/dev/null; }
 
 # The title at full brightness (the start button), the character select
 # (an empty cell and the background), play (the face of the pressure clock).
-wait_title() { "$tools/wait_pixel" "$window" "$1" 262,395=115,33,35 285,395=244,230,193 >/dev/null; }
+wait_title() { "$tools/wait_pixel" "$window" "$1" 262,380=115,33,35 285,379=244,230,193 >/dev/null; }
 # The menu itself, past the fade-in: "version 1.0" is drawn after the tables
 # in every frame, so it shows only if drawing them does not stall.
-wait_menu() { "$tools/wait_pixel" "$window" "$1" 262,395=115,33,35 610,248=255,255,255 >/dev/null; }
+wait_menu() { "$tools/wait_pixel" "$window" "$1" 262,380=115,33,35 599,248=255,255,255 >/dev/null; }
 wait_select() { "$tools/wait_pixel" "$window" "$1" 400,80=41,50,82 600,20=21,17,44 >/dev/null; }
 wait_play() { "$tools/wait_pixel" "$window" "$1" 575,420=250,250,225 >/dev/null; }
 

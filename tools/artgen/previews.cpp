@@ -8,8 +8,11 @@
 #include "tools/artgen/rng.h"
 #include "tools/artgen/select_layout.h"
 
+#include <cairo-ft.h>
 #include <cmath>
 #include <cstdint>
+#include <ft2build.h>
+#include FT_FREETYPE_H
 #include <stdexcept>
 
 namespace {
@@ -141,17 +144,47 @@ void select_screen(const std::string& chars, const std::string& assets, const st
     for (cairo_surface_t* s : {back, blank, cursor}) cairo_surface_destroy(s);
 }
 
-void text(cairo_t* cr, const std::string& s, double x, double y) {
-    // The game draws its 20-pixel text from the top of the line.
-    select_face(cr, Face::regular, 20);
-    cairo_move_to(cr, x, y + 16);
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_show_text(cr, s.c_str());
-}
+// The face the game writes its text with, at the game's 20 pixels. The game
+// draws a line from its top: the baseline lies one ascender below y.
+class RunTimeText {
+  public:
+    explicit RunTimeText(const std::string& path) {
+        if (FT_Init_FreeType(&library_) != 0 || FT_New_Face(library_, path.c_str(), 0, &face_) != 0)
+            throw std::runtime_error("cannot open font " + path);
+        FT_Set_Pixel_Sizes(face_, 0, 20);
+        ascender_ = static_cast<double>(face_->size->metrics.ascender >> 6);
+        cairo_face_ = cairo_ft_font_face_create_for_ft_face(face_, 0);
+    }
+    ~RunTimeText() {
+        cairo_font_face_destroy(cairo_face_);
+        FT_Done_Face(face_);
+        FT_Done_FreeType(library_);
+    }
+    RunTimeText(const RunTimeText&) = delete;
+    RunTimeText& operator=(const RunTimeText&) = delete;
 
-void title_screen(const std::string& assets, const std::string& out) {
+    void draw(cairo_t* cr, const std::string& s, double x, double y) const {
+        cairo_set_font_face(cr, cairo_face_);
+        cairo_set_font_size(cr, 20);
+        cairo_move_to(cr, x, y + ascender_);
+        cairo_set_source_rgb(cr, 1, 1, 1);
+        cairo_show_text(cr, s.c_str());
+    }
+
+  private:
+    FT_Library library_ = nullptr;
+    FT_Face face_ = nullptr;
+    cairo_font_face_t* cairo_face_ = nullptr;
+    double ascender_ = 0;
+};
+
+// The title with the default tables, and with the longest name the tables
+// show (64 characters), which runs on across the other panels.
+void title_screen(const std::string& assets, const std::string& out, const std::string& player,
+                  const std::string& file) {
     cairo_surface_t* title = load(assets + "/titlescreen.png", false);
     cairo_surface_t* pointer = load(assets + "/pointer.png", false);
+    RunTimeText text(assets + "/Brasswick.ttf");
     Canvas canvas(640, 480);
     cairo_t* cr = canvas.cr();
     blit(cr, title, 0, 0);
@@ -160,18 +193,18 @@ void title_screen(const std::string& assets, const std::string& out) {
     const char* enames[3] = {"A. Lumivessa", "P. Pyx", "D. Darrowen"};
     const char* evalues[3] = {"120.00%", "100.00%", "80.00%"};
     for (int i = 0; i < 3; ++i) {
-        text(cr, names[i], 48, 290 + 18 * i);
-        text(cr, values[i], 128, 290 + 18 * i);
-        text(cr, enames[i], 48, 364 + 18 * i);
-        text(cr, evalues[i], 128, 364 + 18 * i);
+        text.draw(cr, names[i], 48, 290 + 18 * i);
+        text.draw(cr, values[i], 128, 290 + 18 * i);
+        text.draw(cr, enames[i], 48, 364 + 18 * i);
+        text.draw(cr, evalues[i], 128, 364 + 18 * i);
     }
-    text(cr, "Your name: Mira", 48, 420);
-    text(cr, "Left: Cursor Left", 440, 340);
-    text(cr, "Right: Cursor Right", 440, 360);
-    text(cr, "Drop: Space", 440, 380);
-    text(cr, "version 1.0", 540, 240);
+    text.draw(cr, "Your name: " + player, 48, 420);
+    text.draw(cr, "Left: Cursor Left", 440, 340);
+    text.draw(cr, "Right: Cursor Right", 440, 360);
+    text.draw(cr, "Drop: Space", 440, 380);
+    text.draw(cr, "version 1.0", 540, 240);
     blit(cr, pointer, 320 - 40, 448);
-    canvas.save(out + "/preview-title.png", PngLayout::rgb);
+    canvas.save(out + "/" + file, PngLayout::rgb);
     cairo_surface_destroy(title);
     cairo_surface_destroy(pointer);
 }
@@ -182,5 +215,8 @@ void make_previews(const std::string& assets_dir, const std::string& chars_dir,
                    const std::string& out_dir) {
     for (const Character& ch : characters()) play_screen(ch, chars_dir, assets_dir, out_dir);
     select_screen(chars_dir, assets_dir, out_dir);
-    title_screen(assets_dir, out_dir);
+    title_screen(assets_dir, out_dir, "Mira", "preview-title.png");
+    title_screen(assets_dir, out_dir,
+                 "Wilhelmina Quagmire-Pyx of the Lower Yardenvale, Rune-caster Jr.",
+                 "preview-title-long-name.png");
 }

@@ -67,7 +67,7 @@ void lettering_and_hint(cairo_t* cr) {
               palette::gold);
     select_face(cr, Face::regular, 15);
     text_path(cr, "Arrow keys move", 628, 446, Align::right);
-    text_path(cr, "Space or Enter chooses", 628, 466, Align::right);
+    text_path(cr, "Enter or your drop key chooses", 628, 466, Align::right);
     set_colour(cr, palette::ivory, 0.8);
     cairo_fill(cr);
 }
