@@ -49,6 +49,9 @@ class TAudioDriver {
     virtual SoundRef adopt_sound(PcmSampleRef&& sample, int flags, const std::string& url) {
         return create_sound(sample, flags, url);
     }
+    // Frees the audio of sounds already stopped, waiting briefly for the
+    // mixer to let go of them if it must.
+    virtual void release_stopped_sounds() {}
 };
 
 using AudioDriverRef = std::shared_ptr<TAudioDriver>;

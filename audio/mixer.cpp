@@ -35,6 +35,7 @@ void mixer::mix(std::int16_t* out, std::int32_t now_ms) {
     take_new_voices(now_ms);
     mix_voices();
     convert(out);
+    blocks_mixed_.fetch_add(1, std::memory_order_release);
 }
 
 void mixer::take_new_voices(std::int32_t now_ms) {

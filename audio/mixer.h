@@ -10,6 +10,7 @@
 #include "audio/spsc_ring.h"
 #include "audio/voice.h"
 
+#include <atomic>
 #include <cstdint>
 
 class mixer : public output {
@@ -49,6 +50,9 @@ class mixer : public output {
     // Mixing thread: voices on the voice list.
     int voice_count() const;
 
+    // Any thread: blocks mixed so far.
+    std::uint64_t blocks_mixed() const { return blocks_mixed_.load(std::memory_order_acquire); }
+
   private:
     void take_new_voices(std::int32_t now_ms);
     void mix_voices();
@@ -59,6 +63,7 @@ class mixer : public output {
     std::int32_t accumulator_[block_samples] = {};
     spsc_ring<sound*, ring_entries> starting_;
     spsc_ring<sound*, ring_entries> finished_;
+    std::atomic<std::uint64_t> blocks_mixed_{0};
 };
 
 // Mixes frames first .. block_frames - 1 of one playing voice into the

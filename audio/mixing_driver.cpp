@@ -3,7 +3,9 @@
 #include "system/event.h"
 #include "system/messages.h"
 
+#include <chrono>
 #include <cmath>
+#include <thread>
 
 namespace {
 
@@ -128,6 +130,17 @@ SoundRef TMixingAudioDriver::adopt_sound(PcmSampleRef&& sample, int flags, const
     PcmSampleRef taken = std::move(sample);
     auto data = std::make_shared<const sound_data>(std::move(*taken), flags);
     return std::make_shared<TMixClip>(shared_from_this(), std::move(data));
+}
+
+void TMixingAudioDriver::release_stopped_sounds() {
+    using clock = std::chrono::steady_clock;
+    const std::uint64_t wanted = mixer_->blocks_mixed() + 2;
+    const auto deadline = clock::now() + std::chrono::milliseconds(50);
+    // The mixer runs every few milliseconds and asks nothing of this thread;
+    // a short sleep between looks is all a wait of two blocks takes.
+    while (mixer_->blocks_mixed() < wanted && clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    collect_finished();
 }
 
 void TMixingAudioDriver::collect_finished() {

@@ -24,6 +24,9 @@ class TMixingAudioDriver : public TAudioDriver,
 
     SoundRef create_sound(const PcmSampleRef& sample, int flags, const std::string& url) override;
     SoundRef adopt_sound(PcmSampleRef&& sample, int flags, const std::string& url) override;
+    // Waits until two more blocks are mixed (a stopped voice is free after
+    // one and handed back after the next), 50 ms at most, then collects.
+    void release_stopped_sounds() override;
 
     // Starts a voice of the data. temporary: free it as soon as it ends or
     // stops. Returns its handle; 0 when no handle was free (the voice then

@@ -57,6 +57,10 @@ ChannelRef cue_sound(const SoundRef& sound, const ChannelRef& channel) {
     return sound ? sound->cue(channel) : nullptr;
 }
 
+void release_stopped_sounds() {
+    audio_driver()->release_stopped_sounds();
+}
+
 void stop_channel(const ChannelRef& channel) {
     if (channel) channel->stop();
 }

@@ -28,6 +28,11 @@ ChannelRef play_sound(const SoundRef& sound, const ChannelRef& channel = nullptr
 // Like play_sound, but the sound waits paused until set_channel_paused(.., 0).
 ChannelRef cue_sound(const SoundRef& sound, const ChannelRef& channel = nullptr);
 
+// Frees the audio of every sound already stopped (waiting a few
+// milliseconds, at most, for the mixer to let go of it): before a large
+// load, so that the old and the new audio are not held at once.
+void release_stopped_sounds();
+
 // Every channel operation ignores a Null channel and a channel whose sound
 // has already ended and been recycled.
 void stop_channel(const ChannelRef& channel);

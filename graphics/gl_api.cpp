@@ -7,6 +7,29 @@ GLApi& gl() {
     return *table;
 }
 
+GLOptionalApi& gl_optional() {
+    static auto* table = new GLOptionalApi;
+    return *table;
+}
+
+namespace {
+
+template <typename F> void look_up(F& slot, const char* name) {
+    slot = reinterpret_cast<F>(platform::gl_proc_address(name));
+}
+
+void load_optional() {
+    GLOptionalApi& o = gl_optional();
+    look_up(o.GenFramebuffers, "glGenFramebuffers");
+    look_up(o.DeleteFramebuffers, "glDeleteFramebuffers");
+    look_up(o.BindFramebuffer, "glBindFramebuffer");
+    look_up(o.FramebufferTexture2D, "glFramebufferTexture2D");
+    look_up(o.CheckFramebufferStatus, "glCheckFramebufferStatus");
+    look_up(o.BlitFramebuffer, "glBlitFramebuffer");
+}
+
+} // namespace
+
 bool load_gl_api() {
     GLApi loaded;
     bool complete = true;
@@ -16,5 +39,6 @@ bool load_gl_api() {
     ORV_GL_FUNCTIONS(ORV_GL_LOAD)
 #undef ORV_GL_LOAD
     if (complete) gl() = loaded;
+    load_optional();
     return complete;
 }

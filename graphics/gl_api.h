@@ -50,8 +50,27 @@ struct GLApi {
 #undef ORV_GL_SLOT
 };
 
+// Entry points the driver can do without: looked up with the others, but a
+// missing one only turns off what needs it (framebuffer objects and their
+// blits, from OpenGL 3.0, for copying pictures without drawing them).
+struct GLOptionalApi {
+    PFNGLGENFRAMEBUFFERSPROC GenFramebuffers = nullptr;
+    PFNGLDELETEFRAMEBUFFERSPROC DeleteFramebuffers = nullptr;
+    PFNGLBINDFRAMEBUFFERPROC BindFramebuffer = nullptr;
+    PFNGLFRAMEBUFFERTEXTURE2DPROC FramebufferTexture2D = nullptr;
+    PFNGLCHECKFRAMEBUFFERSTATUSPROC CheckFramebufferStatus = nullptr;
+    PFNGLBLITFRAMEBUFFERPROC BlitFramebuffer = nullptr;
+
+    bool has_framebuffers() const {
+        return GenFramebuffers && DeleteFramebuffers && BindFramebuffer && FramebufferTexture2D &&
+               CheckFramebufferStatus && BlitFramebuffer;
+    }
+};
+
 // The table; empty until load_gl_api() succeeded.
 GLApi& gl();
+// The optional ones, filled by load_gl_api() as far as they exist.
+GLOptionalApi& gl_optional();
 
 // Fills the table from the current context. False (and the table left
 // empty) when an entry point is missing.

@@ -28,7 +28,9 @@ int TGLAtlas::page_with_room(TGLRenderDriver& driver, int cell_size) {
     gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     const int side = page_size(cell_size);
-    gl().TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, side, side, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    // Stored as BGRA, the order llvmpipe's fast paths read (pages exist
+    // only while the shortcuts are on).
+    gl().TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, side, side, 0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
     page.cell_size = cell_size;
     const int cells = (side / cell_size) * (side / cell_size);
     // Handed out from the top-left, so a page fills row by row.
@@ -43,14 +45,14 @@ int TGLAtlas::page_with_room(TGLRenderDriver& driver, int cell_size) {
     return static_cast<int>(pages_.size()) - 1;
 }
 
-AtlasSlot TGLAtlas::place(TGLRenderDriver& driver, const PixmapRef& rgba) {
+AtlasSlot TGLAtlas::place(TGLRenderDriver& driver, const PixmapRef& pixels) {
     AtlasSlot slot;
     if (seq_ != display_seq()) {
         pages_.clear();
         seq_ = display_seq();
     }
-    if (!rgba || rgba->format != FORMAT_RGBA8888 || !fits(rgba->width, rgba->height)) return slot;
-    const int cell_size = cell_size_for(rgba->width, rgba->height);
+    if (!pixels || !fits(pixels->width, pixels->height)) return slot;
+    const int cell_size = cell_size_for(pixels->width, pixels->height);
     const int index = page_with_room(driver, cell_size);
     if (index < 0) return slot;
     Page& page = pages_[static_cast<std::size_t>(index)];
@@ -64,6 +66,7 @@ AtlasSlot TGLAtlas::place(TGLRenderDriver& driver, const PixmapRef& rgba) {
     slot.x = slot.cell % per_row * cell_size;
     slot.y = slot.cell / per_row * cell_size;
     driver.bind_texture(page.texture);
+    PixmapRef rgba = pixels->format == FORMAT_RGBA8888 ? pixels : pixels->convert(FORMAT_RGBA8888);
     gl().PixelStorei(GL_UNPACK_ROW_LENGTH, rgba->pitch / 4);
     gl().TexSubImage2D(GL_TEXTURE_2D, 0, slot.x, slot.y, rgba->width, rgba->height, GL_RGBA,
                        GL_UNSIGNED_BYTE, rgba->pixels);

@@ -35,10 +35,10 @@ class TGLAtlas {
         return width > 0 && height > 0 && width <= largest && height <= largest;
     }
 
-    // Copies an RGBA picture into a free cell of a page of its size class,
-    // making a page when none has room. A slot without a texture when it
-    // cannot be placed.
-    AtlasSlot place(TGLRenderDriver& driver, const PixmapRef& rgba);
+    // Copies a picture into a free cell of a page of its size class, making
+    // a page when none has room. A slot without a texture when it cannot be
+    // placed.
+    AtlasSlot place(TGLRenderDriver& driver, const PixmapRef& pixels);
     // Gives the cell back; a page left empty is deleted.
     void release(TGLRenderDriver& driver, const AtlasSlot& slot);
 

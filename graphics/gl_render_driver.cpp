@@ -46,6 +46,8 @@ void TGLRenderDriver::select_display(const DrawStateRef& display) {
     gl().Disable(GL_TEXTURE_2D);
     texels_replace_ = false;
     gl().TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    clear_pending_ = false;
+    scissor_ = false;
     // One unit is one pixel, y grows downward.
     gl().MatrixMode(GL_PROJECTION);
     gl().LoadIdentity();
@@ -55,7 +57,9 @@ void TGLRenderDriver::select_display(const DrawStateRef& display) {
 }
 
 void TGLRenderDriver::present_frame(int sync) {
-    if (display_) TGLDisplayDriver::instance().flip(sync);
+    if (!display_) return;
+    settle_clear();
+    TGLDisplayDriver::instance().flip(sync);
 }
 
 void TGLRenderDriver::set_blend(int mode) {
@@ -87,6 +91,7 @@ void TGLRenderDriver::set_blend(int mode) {
         gl().Disable(GL_ALPHA_TEST);
         break;
     }
+    blending_on_ = mode == BLEND_ALPHA || mode == BLEND_LIGHT || mode == BLEND_SHADE;
 }
 
 void TGLRenderDriver::set_alpha(float alpha) {
@@ -102,12 +107,15 @@ void TGLRenderDriver::set_color(int r, int g, int b) {
 }
 
 void TGLRenderDriver::set_clear_color(int r, int g, int b) {
+    settle_clear();
     if (display_)
         gl().ClearColor(channel(r) / 255.0f, channel(g) / 255.0f, channel(b) / 255.0f, 1.0f);
 }
 
 void TGLRenderDriver::set_viewport(int x, int y, int width, int height) {
     if (!display_) return;
+    settle_clear(); // a held clear covers the clip rectangle it was asked under
+    scissor_ = !(x == 0 && y == 0 && width == width_ && height == height_);
     if (x == 0 && y == 0 && width == width_ && height == height_) {
         gl().Disable(GL_SCISSOR_TEST);
     } else {
@@ -125,7 +133,13 @@ void TGLRenderDriver::set_line_width(float width) {
 }
 
 void TGLRenderDriver::clear_frame() {
-    if (display_) gl().Clear(GL_COLOR_BUFFER_BIT);
+    if (!display_) return;
+    // A picture that covers the whole frame may come next and make the
+    // clear pointless: it is held until something else is drawn.
+    if (shortcuts_)
+        clear_pending_ = true;
+    else
+        gl().Clear(GL_COLOR_BUFFER_BIT);
 }
 
 void TGLRenderDriver::vertex(float x, float y, float tx, float ty) const {
@@ -134,7 +148,7 @@ void TGLRenderDriver::vertex(float x, float y, float tx, float ty) const {
 
 void TGLRenderDriver::plot(float x, float y) {
     if (!display_) return;
-    enable_texturing(false);
+    prepare_untextured();
     gl().Begin(GL_POINTS);
     gl().Vertex2f(x + 0.5f, y + 0.5f);
     gl().End();
@@ -142,7 +156,7 @@ void TGLRenderDriver::plot(float x, float y) {
 
 void TGLRenderDriver::draw_line(float x0, float y0, float x1, float y1, float tx, float ty) {
     if (!display_) return;
-    enable_texturing(false);
+    prepare_untextured();
     // Pixel centres, so that lines cover the pixels they name.
     gl().Begin(GL_LINES);
     vertex(x0, y0, tx + 0.5f, ty + 0.5f);
@@ -152,7 +166,7 @@ void TGLRenderDriver::draw_line(float x0, float y0, float x1, float y1, float tx
 
 void TGLRenderDriver::draw_rect(float x0, float y0, float x1, float y1, float tx, float ty) {
     if (!display_) return;
-    enable_texturing(false);
+    prepare_untextured();
     gl().Begin(GL_QUADS);
     vertex(x0, y0, tx, ty);
     vertex(x1, y0, tx, ty);
@@ -163,7 +177,7 @@ void TGLRenderDriver::draw_rect(float x0, float y0, float x1, float y1, float tx
 
 void TGLRenderDriver::draw_oval(float x0, float y0, float x1, float y1, float tx, float ty) {
     if (!display_) return;
-    enable_texturing(false);
+    prepare_untextured();
     float xr = (x1 - x0) * 0.5f, yr = (y1 - y0) * 0.5f;
     float cx = x0 + xr, cy = y0 + yr;
     // An oval of no finite size or place has no shape to draw.
@@ -187,7 +201,7 @@ void TGLRenderDriver::draw_oval(float x0, float y0, float x1, float y1, float tx
 void TGLRenderDriver::draw_poly(std::span<const float> xy, float handle_x, float handle_y,
                                 float origin_x, float origin_y) {
     if (!display_ || xy.size() < 6 || xy.size() % 2 != 0) return;
-    enable_texturing(false);
+    prepare_untextured();
     gl().Begin(GL_POLYGON);
     for (std::size_t i = 0; i < xy.size(); i += 2)
         vertex(xy[i] + handle_x, xy[i + 1] + handle_y, origin_x, origin_y);
@@ -196,6 +210,7 @@ void TGLRenderDriver::draw_poly(std::span<const float> xy, float handle_x, float
 
 void TGLRenderDriver::draw_pixmap(const PixmapRef& pixmap, int x, int y) {
     if (!display_ || !pixmap || pixmap->width <= 0 || pixmap->height <= 0) return;
+    settle_clear();
     PixmapRef rgba = pixmap->convert(FORMAT_RGBA8888);
     int previous = blend_;
     set_blend(BLEND_SOLID);
@@ -215,6 +230,7 @@ void TGLRenderDriver::draw_pixmap(const PixmapRef& pixmap, int x, int y) {
 PixmapRef TGLRenderDriver::capture_pixmap(int x, int y, int width, int height) {
     PixmapRef pixmap = create_pixmap(width, height, FORMAT_RGBA8888, 4);
     if (!display_ || pixmap->width == 0 || pixmap->height == 0) return pixmap;
+    settle_clear();
     int previous = blend_;
     set_blend(BLEND_SOLID);
     gl().PixelStorei(GL_PACK_ALIGNMENT, 4);
@@ -244,16 +260,6 @@ void TGLRenderDriver::enable_texturing(bool on) {
         gl().Enable(GL_TEXTURE_2D);
     else
         gl().Disable(GL_TEXTURE_2D);
-}
-
-// Multiplying by white at full alpha changes no texel, but a software
-// rasteriser only finds its fast way for a plain texture read.
-void TGLRenderDriver::combine_texels_for_colour() {
-    bool replace =
-        shortcuts_ && color_[0] == 255 && color_[1] == 255 && color_[2] == 255 && color_[3] == 255;
-    if (replace == texels_replace_) return;
-    texels_replace_ = replace;
-    gl().TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, replace ? GL_REPLACE : GL_MODULATE);
 }
 
 unsigned TGLRenderDriver::make_texture() {

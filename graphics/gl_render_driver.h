@@ -58,8 +58,29 @@ class TGLRenderDriver : public TRenderDriver, public std::enable_shared_from_thi
     // Texels multiplied by the colour, or (when the colour is white at full
     // alpha, which leaves them as they are) taken as they are.
     void combine_texels_for_colour();
+    // Whether a texel-for-pixel draw of an opaque picture at (left, top)
+    // would only copy its texels: full colour and alpha, a blending mode
+    // that lets an opaque texel through unchanged, no clip rectangle, and
+    // the picture inside the frame.
+    bool draw_would_copy(int left, int top, int width, int height) const;
+    // Copies the top-left width x height texels of the texture to (left, top)
+    // without drawing them; false when the driver cannot.
+    bool copy_texels(unsigned texture, int left, int top, int width, int height);
+    // Issues a clear that was held back, before anything else touches the frame.
+    void settle_clear();
+    // Blending that mixes in nothing of what is below (full alpha over an
+    // opaque source) is switched off: the same pixels without reading the
+    // frame. Only in the alpha-blending mode.
+    void blend_source(bool opaque);
+    // Textures are stored in the byte order the software rasteriser's fast
+    // ways read (BGRA) while the shortcuts are on.
+    bool store_bgra() const { return shortcuts_; }
 
   private:
+    // Before a primitive without a texture: the held clear, texturing off
+    // and blending as the colour's alpha needs it.
+    void prepare_untextured();
+
     TGLGraphics* display_ = nullptr; // the window whose context is current
     int width_ = 0, height_ = 0;
     float ix_ = 1, iy_ = 0, jx_ = 0, jy_ = 1;
@@ -69,5 +90,10 @@ class TGLRenderDriver : public TRenderDriver, public std::enable_shared_from_thi
     bool texturing_ = false;
     bool texels_replace_ = false; // the texture environment is GL_REPLACE
     bool shortcuts_ = true;
+    bool clear_pending_ = false;
+    bool blending_on_ = false; // GL_BLEND as last set
+    bool scissor_ = false;
+    unsigned read_framebuffer_ = 0; // for copying texels; made on first use
+    int read_framebuffer_seq_ = 0;  // the display opening it was made in
     TGLAtlas atlas_;
 };

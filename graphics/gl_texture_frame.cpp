@@ -70,11 +70,25 @@ bool one_to_one(const TGLTextureFrame& frame, const TGLRenderDriver& driver, flo
     return left == std::floor(left) && top == std::floor(top);
 }
 
-void upload(const PixmapRef& level_pixels, int level) {
-    gl().PixelStorei(GL_UNPACK_ROW_LENGTH, level_pixels->pitch / 4);
-    gl().TexSubImage2D(GL_TEXTURE_2D, level, 0, 0, level_pixels->width, level_pixels->height,
-                       GL_RGBA, GL_UNSIGNED_BYTE, level_pixels->pixels);
+// RGBA pixels into the bound texture at (x, y) of a level; OpenGL turns
+// them into the texture's own byte order.
+void upload(const PixmapRef& rgba, int level, int x = 0, int y = 0) {
+    gl().PixelStorei(GL_UNPACK_ROW_LENGTH, rgba->pitch / 4);
+    gl().TexSubImage2D(GL_TEXTURE_2D, level, x, y, rgba->width, rgba->height, GL_RGBA,
+                       GL_UNSIGNED_BYTE, rgba->pixels);
     gl().PixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+}
+
+// Level 0 as padded() has it, but sent straight from the frame, its last
+// column and row once more beside and below it: no texture-sized copy of a
+// full-screen picture is made just to be sent.
+void upload_padded(const PixmapRef& frame, int tex_width, int tex_height) {
+    PixmapRef rgba = frame->format == FORMAT_RGBA8888 ? frame : frame->convert(FORMAT_RGBA8888);
+    const int w = rgba->width, h = rgba->height;
+    upload(rgba, 0);
+    if (w < tex_width) upload(rgba->window(w - 1, 0, 1, h), 0, w, 0);
+    if (h < tex_height) upload(rgba->window(0, h - 1, w, 1), 0, 0, h);
+    if (w < tex_width && h < tex_height) upload(rgba->window(w - 1, h - 1, 1, 1), 0, w, h);
 }
 
 } // namespace
@@ -95,8 +109,6 @@ ImageFrameRef TGLRenderDriver::create_frame_from_pixmap(const PixmapRef& pixmap,
     PixmapRef frame = pixmap;
     if (frame_width < pixmap->width || frame_height < pixmap->height)
         frame = resize_pixmap(pixmap, frame_width, frame_height);
-    PixmapRef pixels = padded(frame, tex_width, tex_height);
-
     auto result = std::make_shared<TGLTextureFrame>(weak_from_this());
     result->texture = make_texture();
     bool mipmapped = (image_flags & IMAGE_MIPMAPPED) != 0;
@@ -106,19 +118,28 @@ ImageFrameRef TGLRenderDriver::create_frame_from_pixmap(const PixmapRef& pixmap,
                        (image_flags & IMAGE_FILTERED) ? GL_LINEAR : GL_NEAREST);
     gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
                        mipmapped ? GL_LINEAR_MIPMAP_LINEAR : GL_NEAREST);
+    // The same texels either way; an unsized format given BGRA data is stored
+    // as BGRA, the order llvmpipe's fast paths read.
+    const bool bgra = store_bgra();
     int level = 0;
     for (int w = tex_width, h = tex_height;; ++level) {
-        gl().TexImage2D(GL_TEXTURE_2D, level, GL_RGBA8, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                        nullptr);
+        gl().TexImage2D(GL_TEXTURE_2D, level, bgra ? GL_RGBA : GL_RGBA8, w, h, 0,
+                        bgra ? GL_BGRA : GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
         if (!mipmapped || (w == 1 && h == 1)) break;
         w = w > 1 ? w / 2 : 1;
         h = h > 1 ? h / 2 : 1;
     }
-    upload(pixels, 0);
-    for (int l = 1; l <= level; ++l) {
-        pixels = resize_pixmap(pixels, pixels->width > 1 ? pixels->width / 2 : 1,
-                               pixels->height > 1 ? pixels->height / 2 : 1);
-        upload(pixels, l);
+    if (mipmapped) {
+        // Each level is made from the whole padded level above it.
+        PixmapRef pixels = padded(frame, tex_width, tex_height);
+        upload(pixels, 0);
+        for (int l = 1; l <= level; ++l) {
+            pixels = resize_pixmap(pixels, pixels->width > 1 ? pixels->width / 2 : 1,
+                                   pixels->height > 1 ? pixels->height / 2 : 1);
+            upload(pixels, l);
+        }
+    } else {
+        upload_padded(frame, tex_width, tex_height);
     }
     result->width = frame_width;
     result->height = frame_height;
@@ -131,9 +152,7 @@ ImageFrameRef TGLRenderDriver::create_frame_from_pixmap(const PixmapRef& pixmap,
     result->u_right = static_cast<float>(frame_width) / tex_width;
     result->v_bottom = static_cast<float>(frame_height) / tex_height;
     result->seq = display_seq();
-    if (TGLAtlas::fits(frame_width, frame_height))
-        result->atlas_pixels =
-            frame->format == FORMAT_RGBA8888 ? frame : frame->convert(FORMAT_RGBA8888);
+    if (TGLAtlas::fits(frame_width, frame_height)) result->atlas_pixels = frame;
     return result;
 }
 
@@ -153,9 +172,11 @@ bool TGLTextureFrame::draw_from_atlas(TGLRenderDriver& driver, float x0, float y
         atlas_pixels = nullptr; // placed, or no room: asked once
     }
     if (!atlas_slot.texture) return false;
+    driver.settle_clear();
     driver.bind_texture(atlas_slot.texture);
     driver.enable_texturing(true);
     driver.combine_texels_for_colour();
+    driver.blend_source(opaque);
     const float page = static_cast<float>(atlas_slot.page_size);
     const float left = static_cast<float>(atlas_slot.x) / page;
     const float top = static_cast<float>(atlas_slot.y) / page;
@@ -179,16 +200,20 @@ void TGLTextureFrame::draw(float x0, float y0, float x1, float y1, float tx, flo
     auto driver = driver_.lock();
     // A stale texture's name may now belong to another texture, or to none.
     if (!driver || !driver->has_display() || seq != display_seq()) return;
-    if (driver->shortcuts() && one_to_one(*this, *driver, x0, y0, x1, y1, tx, ty) &&
-        draw_from_atlas(*driver, x0, y0, tx, ty))
-        return;
+    if (driver->shortcuts() && one_to_one(*this, *driver, x0, y0, x1, y1, tx, ty)) {
+        const int left = static_cast<int>(x0 + tx), top = static_cast<int>(y0 + ty);
+        if (opaque && width * height >= 65536 &&
+            driver->draw_would_copy(left, top, width, height) &&
+            driver->copy_texels(texture, left, top, width, height))
+            return;
+        if (draw_from_atlas(*driver, x0, y0, tx, ty)) return;
+    }
+    driver->settle_clear();
     driver->bind_texture(texture);
     driver->enable_texturing(true);
     driver->combine_texels_for_colour();
-    // Two ways to spare the software rasteriser work without changing a
-    // pixel: a filtered texture drawn texel for pixel samples as nearest
-    // does, and an opaque texture drawn at full alpha replaces what is
-    // below exactly as alpha blending would.
+    // A filtered texture drawn texel for pixel samples only texel centres,
+    // as nearest sampling does, which the software rasteriser does cheaper.
     if (filtered) {
         bool nearest = driver->shortcuts() && one_to_one(*this, *driver, x0, y0, x1, y1, tx, ty);
         if (nearest != nearest_now_) {
@@ -197,11 +222,7 @@ void TGLTextureFrame::draw(float x0, float y0, float x1, float y1, float tx, flo
                                nearest ? GL_NEAREST : GL_LINEAR);
         }
     }
-    // Switching blending off and on costs two state changes, so only large
-    // pictures (backgrounds) are worth it.
-    bool unblended = driver->shortcuts() && opaque && width * height >= 65536 &&
-                     driver->blend_mode() == BLEND_ALPHA && driver->alpha_byte() == 255;
-    if (unblended) gl().Disable(GL_BLEND);
+    driver->blend_source(opaque);
     gl().Begin(GL_QUADS);
     gl().TexCoord2f(u_left, v_top);
     driver->vertex(x0, y0, tx, ty);
@@ -212,5 +233,4 @@ void TGLTextureFrame::draw(float x0, float y0, float x1, float y1, float tx, flo
     gl().TexCoord2f(u_left, v_bottom);
     driver->vertex(x0, y1, tx, ty);
     gl().End();
-    if (unblended) gl().Enable(GL_BLEND);
 }

@@ -18,7 +18,7 @@ class TGLTextureFrame : public TImageFrame {
     int width = 0, height = 0; // of the frame's pixels in the texture
     bool filtered = false;     // bilinear magnification asked for
     bool opaque = false;       // every pixel has alpha 255
-    // A small frame's RGBA pixels until it has a slot in the shared texture,
+    // A small frame's pixels until it has a slot in the shared texture,
     // where its texel-for-pixel draws come from.
     PixmapRef atlas_pixels;
     AtlasSlot atlas_slot;

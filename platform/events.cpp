@@ -107,6 +107,7 @@ namespace detail {
 
 bool ensure_sdl_events() {
     if (sdl_started) return true;
+    draw_software_frames_on_this_thread();
     wake_fd();
     // We wait for signals ourselves; SDL's own handlers would only be noticed
     // at the next pump, which may never come while we block.

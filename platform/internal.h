@@ -14,6 +14,10 @@ bool ensure_sdl_events();
 // Starts SDL's video subsystem once. Returns false when no video driver works.
 bool ensure_sdl_video();
 
+// Settings of the OpenGL driver that must be made before it, or SDL, starts
+// a thread (the environment is not safe to change once they run).
+void draw_software_frames_on_this_thread();
+
 // What a wait must watch to wake on window input: the window system's
 // connection (-1 when it cannot be had), and whether the window system
 // delivers input at all. Input that arrives by no connection we can watch

@@ -67,6 +67,9 @@ void run_game_over(const TimerRef& frame_timer, const ChannelRef& music_channel)
 } // namespace
 
 void load_character_assets(int character_id) {
+    // The select screen's music has just stopped: let it go before a
+    // character's track is decoded beside it.
+    release_stopped_sounds();
     std::string id = std::to_string(character_id);
     board_image = load_image("chars/board" + id + ".png", -1);
     rune_image = load_image_strip("chars/runes" + id + ".png", 40, 40, 0, 11, -1);

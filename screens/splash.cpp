@@ -12,6 +12,24 @@ namespace {
 const float triangle[] = {-50, -30, 50, -30, 0, 56};
 
 void draw_splash_frame(const ImageRef& logo, float t) {
+    draw_splash_picture(logo, t);
+    present_frame(-1);
+    // Nothing here reads keys, but a close request must still be heard.
+    pump_messages();
+}
+
+// Holds the last frame for ms milliseconds, listening for a close request.
+void hold(int ms) {
+    std::int32_t start = clock_ms();
+    while (clock_difference(clock_ms(), start) < ms) {
+        delay(20);
+        pump_messages();
+    }
+}
+
+} // namespace
+
+void draw_splash_picture(const ImageRef& logo, float t) {
     clear_frame();
     set_alpha(1);
     set_color(0, static_cast<int>(t / 40), static_cast<int>(t / 10));
@@ -40,21 +58,7 @@ void draw_splash_frame(const ImageRef& logo, float t) {
     int light = static_cast<int>(255 * t / 360);
     set_color(light, light, static_cast<int>(150 * t / 360 + 105));
     draw_image(logo, 320, 240, 0);
-    present_frame(-1);
-    // Nothing here reads keys, but a close request must still be heard.
-    pump_messages();
 }
-
-// Holds the last frame for ms milliseconds, listening for a close request.
-void hold(int ms) {
-    std::int32_t start = clock_ms();
-    while (clock_difference(clock_ms(), start) < ms) {
-        delay(20);
-        pump_messages();
-    }
-}
-
-} // namespace
 
 int splash_frame_count() {
     int frames = 0;

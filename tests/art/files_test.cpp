@@ -104,7 +104,8 @@ TEST(Characters, EachHasAllSixFiles) {
     for (int id : character_ids()) {
         std::string n = std::to_string(id);
         expect_picture(chars_dir() + "/face" + n + ".png", 80, 80, 2);
-        expect_picture(chars_dir() + "/port" + n + ".png", 640, 480, 2);
+        // As wide as the figure: up to where the honeycomb's second column begins.
+        expect_picture(chars_dir() + "/port" + n + ".png", 280, 480, 2);
         expect_picture(chars_dir() + "/board" + n + ".png", 640, 480, 2);
         expect_picture(chars_dir() + "/runes" + n + ".png", 440, 40, 6);
         expect_picture(chars_dir() + "/score" + n + ".png", 240, 24, 6);

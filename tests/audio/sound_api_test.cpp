@@ -1,11 +1,14 @@
 #include "audio/decoders.h"
 #include "audio/driver.h"
+#include "audio/mixing_driver.h"
 #include "audio/pcm_sample.h"
 #include "audio/sound.h"
+#include "tests/audio/ogg_encoder.h"
 #include "tests/audio/wav_bytes.h"
 #include "tests/support/recording_audio_driver.h"
 #include "tests/support/scratch_folder.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,6 +22,14 @@ class CapturingDriver : public TAudioDriver {
     }
     std::vector<PcmSampleRef> samples;
 };
+
+long peak_resident_kb() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
+    return 0;
+}
 
 class SoundApi : public testing::Test {
   protected:
@@ -111,6 +122,22 @@ TEST_F(SoundApi, TheSilentDriverAcceptsEverythingAndPlaysNothing) {
     set_channel_rate(channel, 2);
     EXPECT_EQ(channel_playing(channel), 0);
     EXPECT_EQ(play_sound(sound, channel), channel); // a given channel is the one used
+}
+
+TEST_F(SoundApi, ADecodedTrackIsKeptOnceNotCopied) {
+    // Twelve seconds of stereo at 44100 Hz: 2 MB of frames once decoded.
+    const int frames = 44100 * 12;
+    std::string file =
+        folder_.write("track.ogg", encode_ogg(2, 44100, frames, [](int c, int f) {
+                          return 0.3f * static_cast<float>((f * (c + 3)) % 200) / 200.0f;
+                      }));
+    set_audio_driver(std::make_shared<TMixingAudioDriver>());
+    std::ofstream("/proc/self/clear_refs") << "5"; // restarts the peak below
+    const long before = peak_resident_kb();
+    SoundRef track = load_sound(file, 1);
+    ASSERT_TRUE(track);
+    EXPECT_LT(peak_resident_kb() - before, frames * 4 * 3 / 2 / 1024)
+        << "kB at the peak of the load";
 }
 
 } // namespace

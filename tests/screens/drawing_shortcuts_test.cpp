@@ -7,6 +7,7 @@
 #include "graphics/gl_render_driver.h"
 #include "graphics/images.h"
 #include "graphics/startup.h"
+#include "screens/splash.h"
 #include "system/random.h"
 #include "tests/screens/game_scenes.h"
 
@@ -21,11 +22,16 @@ PixmapRef frame_bytes() {
     return render_driver()->capture_pixmap(0, 0, 640, 480);
 }
 
-// Play frames, some under the pause screen, then title frames, and a
-// picture no screen draws: a mipmapped one of no power-of-two size, opaque,
-// scaled down over the board.
-std::vector<PixmapRef> draw_everything(bool shortcuts, const ImageRef& mipmapped) {
+// Play frames, some under the pause screen, a picture no screen draws (a
+// mipmapped one of no power-of-two size, opaque, scaled down over the
+// board), splash frames, then title frames. The art is loaded afresh each way: textures
+// are stored as the shortcuts have them when they are made.
+std::vector<PixmapRef> draw_everything(bool shortcuts) {
     std::dynamic_pointer_cast<TGLRenderDriver>(render_driver())->set_shortcuts(shortcuts);
+    scenes::load_art(ORVESSA_PROGRAM_DIR, 33);
+    ImageRef mipmapped = load_image(std::string(ORVESSA_PROGRAM_DIR) + "/assets/titlescreen.png",
+                                    IMAGE_FILTERED | IMAGE_MIPMAPPED);
+    EXPECT_TRUE(mipmapped && rune_image && board_image && text_font);
     std::vector<PixmapRef> frames;
     scenes::start_play(7);
     for (int frame = 1; frame <= 30; ++frame) {
@@ -37,6 +43,15 @@ std::vector<PixmapRef> draw_everything(bool shortcuts, const ImageRef& mipmapped
     draw_image(mipmapped, 40, 30, 0);
     set_transform(0, 1, 1);
     frames.push_back(frame_bytes());
+    ImageRef logo = load_image(std::string(ORVESSA_PROGRAM_DIR) + "/assets/kovname.png", 0);
+    center_image_handle(logo);
+    for (float t : {0.0f, 45.0f, 181.8f, 300.6f, 360.0f}) {
+        draw_splash_picture(logo, t);
+        frames.push_back(frame_bytes());
+    }
+    set_transform(0, 1, 1);
+    set_origin(0, 0);
+    set_alpha(1);
     seed_random(11);
     clear_sparkles();
     cleared_names[1] = "J. Orrimund-Lumivessa the Elder"; // narrowed
@@ -44,22 +59,18 @@ std::vector<PixmapRef> draw_everything(bool shortcuts, const ImageRef& mipmapped
         scenes::title_frame(frame / 8);
         if (frame % 4 == 0) frames.push_back(frame_bytes());
     }
+    scenes::unload_art();
     return frames;
 }
 
 } // namespace
 
-TEST(DrawingShortcuts, PlayPauseAndTitleFramesAreTheSameBytesEitherWay) {
+TEST(DrawingShortcuts, SplashPlayPauseAndTitleFramesAreTheSameBytesEitherWay) {
     graphics_startup();
     ASSERT_TRUE(open_display(640, 480, 0, 60, 0));
     set_blend(BLEND_ALPHA);
-    scenes::load_art(ORVESSA_PROGRAM_DIR, 33);
-    ImageRef mipmapped = load_image(std::string(ORVESSA_PROGRAM_DIR) + "/assets/titlescreen.png",
-                                    IMAGE_FILTERED | IMAGE_MIPMAPPED);
-    ASSERT_TRUE(mipmapped && rune_image && board_image && text_font);
-
-    std::vector<PixmapRef> general = draw_everything(false, mipmapped);
-    std::vector<PixmapRef> shortcut = draw_everything(true, mipmapped);
+    std::vector<PixmapRef> general = draw_everything(false);
+    std::vector<PixmapRef> shortcut = draw_everything(true);
     ASSERT_EQ(general.size(), shortcut.size());
     for (std::size_t i = 0; i < general.size(); ++i) {
         const PixmapRef& a = general[i];
@@ -72,6 +83,5 @@ TEST(DrawingShortcuts, PlayPauseAndTitleFramesAreTheSameBytesEitherWay) {
         EXPECT_EQ(differing, 0) << "frame " << i << ", first at (" << first_x << ", " << first_y
                                 << ")";
     }
-    scenes::unload_art();
     close_display();
 }

@@ -33,12 +33,14 @@ void make_face(const Character& ch, const std::string& dir) {
 }
 
 void make_portrait(const Character& ch, const std::string& dir) {
-    Canvas canvas(640, 480);
+    // Drawn from the screen's top-left corner; only as wide as the figure,
+    // which keeps clear of the honeycomb's places: it stands in the strip
+    // left of them and in the free corner under their first column. The
+    // screen shows the same, and the game holds a third of the pixels.
+    Canvas canvas(portrait_width, 480);
     cairo_t* cr = canvas.cr();
-    // Keep clear of the honeycomb's places: the figure stands in the strip
-    // left of it and in the free corner under its first column.
     cairo_rectangle(cr, 0, 0, 200, 480);
-    cairo_rectangle(cr, 200, 360, 80, 120);
+    cairo_rectangle(cr, 200, 360, portrait_width - 200, 120);
     cairo_clip(cr);
     // The character's rune floats beside them.
     glow(cr, 166, 116, 36, rune_colour(ch.looks.rune).lighter(0.3), 0.6);

@@ -35,5 +35,9 @@ Pixels render_select_screen();
 // its soft edges are blended over `background` (taken at offset bx, by), so the
 // image looks anti-aliased once the game drops the mask colour.
 Pixels key_over(const Canvas& picture, const Pixels& background, int bx, int by);
+
+// Portraits reach no further right than the corner under the honeycomb's
+// first column: to where the second column begins.
+inline constexpr int portrait_width = 280; // place_x(2)
 // The same over one flat colour.
 Pixels key_over(const Canvas& picture, const Colour& background);

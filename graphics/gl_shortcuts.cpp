@@ -1,0 +1,80 @@
+// The OpenGL driver's shortcuts: ways to exactly the pixels the general path
+// draws that cost a software rasteriser (Mesa's llvmpipe) far less. They are
+// proven against the general path byte for byte by the tests, with
+// set_shortcuts(false).
+#include "graphics/display_internal.h"
+#include "graphics/gl_api.h"
+#include "graphics/gl_render_driver.h"
+
+// Multiplying by white at full alpha changes no texel, but a plain texture
+// read is the cheaper shader.
+void TGLRenderDriver::combine_texels_for_colour() {
+    bool replace =
+        shortcuts_ && color_[0] == 255 && color_[1] == 255 && color_[2] == 255 && color_[3] == 255;
+    if (replace == texels_replace_) return;
+    texels_replace_ = replace;
+    gl().TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, replace ? GL_REPLACE : GL_MODULATE);
+}
+
+void TGLRenderDriver::blend_source(bool opaque) {
+    if (blend_ != BLEND_ALPHA) return;
+    const bool wanted = !(shortcuts_ && opaque && color_[3] == 255);
+    if (wanted == blending_on_) return;
+    blending_on_ = wanted;
+    if (wanted)
+        gl().Enable(GL_BLEND);
+    else
+        gl().Disable(GL_BLEND);
+}
+
+void TGLRenderDriver::prepare_untextured() {
+    settle_clear();
+    enable_texturing(false);
+    blend_source(true);
+}
+
+void TGLRenderDriver::settle_clear() {
+    if (!clear_pending_) return;
+    clear_pending_ = false;
+    gl().Clear(GL_COLOR_BUFFER_BIT);
+}
+
+// Blending at full alpha (or none, or the mask's alpha test) leaves an opaque
+// texel as it is; adding or multiplying does not.
+bool TGLRenderDriver::draw_would_copy(int left, int top, int width, int height) const {
+    const bool passes_texels =
+        blend_ == BLEND_ALPHA || blend_ == BLEND_SOLID || blend_ == BLEND_MASK;
+    const bool white = color_[0] == 255 && color_[1] == 255 && color_[2] == 255 && color_[3] == 255;
+    return shortcuts_ && display_ && passes_texels && white && !scissor_ && left >= 0 && top >= 0 &&
+           left + width <= width_ && top + height <= height_ && gl_optional().has_framebuffers();
+}
+
+// A framebuffer blit of the same size with nearest sampling is a plain copy
+// of memory in llvmpipe when the formats agree, where a textured quad is
+// shaded pixel by pixel: a full-screen picture costs a tenth.
+bool TGLRenderDriver::copy_texels(unsigned texture, int left, int top, int width, int height) {
+    const GLOptionalApi& fb = gl_optional();
+    if (read_framebuffer_seq_ != display_seq()) {
+        // One made for an earlier opening went with its context.
+        read_framebuffer_ = 0;
+        read_framebuffer_seq_ = display_seq();
+        fb.GenFramebuffers(1, &read_framebuffer_);
+    }
+    if (!read_framebuffer_) return false;
+    fb.BindFramebuffer(GL_READ_FRAMEBUFFER, read_framebuffer_);
+    fb.FramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
+    const bool complete = fb.CheckFramebufferStatus(GL_READ_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    if (complete) {
+        // What covers the whole frame makes a held clear pointless.
+        if (left == 0 && top == 0 && width == width_ && height == height_)
+            clear_pending_ = false;
+        else
+            settle_clear();
+        // The texture's first row is the picture's top, which the frame
+        // holds at its top: upside down in OpenGL's terms.
+        fb.BlitFramebuffer(0, 0, width, height, left, height_ - top, left + width,
+                           height_ - top - height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    }
+    fb.BindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    return complete;
+}
