@@ -26,9 +26,10 @@ class TGLAtlas {
   public:
     // Pictures larger than this in either direction get no slot.
     static constexpr int largest = 128;
-    // Pages of small cells are small: the text of a screen needs no megabyte.
+    // A page holds 64 cells of up to 32 texels (a font's letters fit on one
+    // or two) and 16 of the larger ones (a rune sheet, the faces of a screen).
     static constexpr int page_size(int cell_size) {
-        return cell_size * 16 < 512 ? cell_size * 16 : 512;
+        return cell_size <= 32 ? cell_size * 8 : cell_size * 4;
     }
 
     static bool fits(int width, int height) {

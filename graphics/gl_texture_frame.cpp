@@ -110,17 +110,39 @@ ImageFrameRef TGLRenderDriver::create_frame_from_pixmap(const PixmapRef& pixmap,
     if (frame_width < pixmap->width || frame_height < pixmap->height)
         frame = resize_pixmap(pixmap, frame_width, frame_height);
     auto result = std::make_shared<TGLTextureFrame>(weak_from_this());
-    result->texture = make_texture();
-    bool mipmapped = (image_flags & IMAGE_MIPMAPPED) != 0;
+    result->pixels = frame;
+    result->width = frame_width;
+    result->height = frame_height;
+    result->tex_width = tex_width;
+    result->tex_height = tex_height;
+    result->filtered = (image_flags & IMAGE_FILTERED) != 0;
+    result->mipmapped = (image_flags & IMAGE_MIPMAPPED) != 0;
+    // Minified through its mipmaps, a picture smaller than its texture takes
+    // in the texture's empty margin at its edges: opaque only when it fills
+    // the texture.
+    bool fills_texture = frame_width == tex_width && frame_height == tex_height;
+    result->opaque = all_opaque(frame) && (!result->mipmapped || fills_texture);
+    result->u_right = static_cast<float>(frame_width) / tex_width;
+    result->v_bottom = static_cast<float>(frame_height) / tex_height;
+    result->seq = display_seq();
+    // A small picture drawn only texel for pixel (a rune, a digit, a letter)
+    // comes from a shared texture and never needs one of its own.
+    if (!(shortcuts() && TGLAtlas::fits(frame_width, frame_height))) result->make_texture(*this);
+    return result;
+}
+
+void TGLTextureFrame::make_texture(TGLRenderDriver& driver) {
+    if (texture) return;
+    texture = driver.make_texture();
+    if (!texture) return;
     gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER,
-                       (image_flags & IMAGE_FILTERED) ? GL_LINEAR : GL_NEAREST);
+    gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filtered ? GL_LINEAR : GL_NEAREST);
     gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
                        mipmapped ? GL_LINEAR_MIPMAP_LINEAR : GL_NEAREST);
     // The same texels either way; an unsized format given BGRA data is stored
     // as BGRA, the order llvmpipe's fast paths read.
-    const bool bgra = store_bgra();
+    const bool bgra = driver.store_bgra();
     int level = 0;
     for (int w = tex_width, h = tex_height;; ++level) {
         gl().TexImage2D(GL_TEXTURE_2D, level, bgra ? GL_RGBA : GL_RGBA8, w, h, 0,
@@ -129,47 +151,35 @@ ImageFrameRef TGLRenderDriver::create_frame_from_pixmap(const PixmapRef& pixmap,
         w = w > 1 ? w / 2 : 1;
         h = h > 1 ? h / 2 : 1;
     }
-    if (mipmapped) {
-        // Each level is made from the whole padded level above it.
-        PixmapRef pixels = padded(frame, tex_width, tex_height);
-        upload(pixels, 0);
-        for (int l = 1; l <= level; ++l) {
-            pixels = resize_pixmap(pixels, pixels->width > 1 ? pixels->width / 2 : 1,
-                                   pixels->height > 1 ? pixels->height / 2 : 1);
-            upload(pixels, l);
-        }
-    } else {
-        upload_padded(frame, tex_width, tex_height);
+    if (!mipmapped) {
+        upload_padded(pixels, tex_width, tex_height);
+        return;
     }
-    result->width = frame_width;
-    result->height = frame_height;
-    result->filtered = (image_flags & IMAGE_FILTERED) != 0;
-    // Minified through its mipmaps, a picture smaller than its texture takes
-    // in the texture's empty margin at its edges: opaque only when it fills
-    // the texture.
-    bool fills_texture = frame_width == tex_width && frame_height == tex_height;
-    result->opaque = all_opaque(frame) && (!mipmapped || fills_texture);
-    result->u_right = static_cast<float>(frame_width) / tex_width;
-    result->v_bottom = static_cast<float>(frame_height) / tex_height;
-    result->seq = display_seq();
-    if (TGLAtlas::fits(frame_width, frame_height)) result->atlas_pixels = frame;
-    return result;
+    // Each level is made from the whole padded level above it.
+    PixmapRef level_pixels = padded(pixels, tex_width, tex_height);
+    upload(level_pixels, 0);
+    for (int l = 1; l <= level; ++l) {
+        level_pixels =
+            resize_pixmap(level_pixels, level_pixels->width > 1 ? level_pixels->width / 2 : 1,
+                          level_pixels->height > 1 ? level_pixels->height / 2 : 1);
+        upload(level_pixels, l);
+    }
 }
 
 TGLTextureFrame::~TGLTextureFrame() {
     // A texture made for an earlier opening of the display went with its
     // context; only one made for the current display is still there.
     auto driver = driver_.lock();
-    if (!texture || seq == 0 || seq != display_seq() || !driver || !driver->has_display()) return;
+    if (seq == 0 || seq != display_seq() || !driver || !driver->has_display()) return;
     driver->atlas().release(*driver, atlas_slot);
-    driver->delete_texture(texture);
+    if (texture) driver->delete_texture(texture);
 }
 
 bool TGLTextureFrame::draw_from_atlas(TGLRenderDriver& driver, float x0, float y0, float tx,
                                       float ty) {
-    if (!atlas_slot.texture && atlas_pixels) {
-        atlas_slot = driver.atlas().place(driver, atlas_pixels);
-        atlas_pixels = nullptr; // placed, or no room: asked once
+    if (!placed_ && TGLAtlas::fits(width, height)) {
+        placed_ = true; // placed, or no room: asked once
+        atlas_slot = driver.atlas().place(driver, pixels);
     }
     if (!atlas_slot.texture) return false;
     driver.settle_clear();
@@ -203,11 +213,12 @@ void TGLTextureFrame::draw(float x0, float y0, float x1, float y1, float tx, flo
     if (driver->shortcuts() && one_to_one(*this, *driver, x0, y0, x1, y1, tx, ty)) {
         const int left = static_cast<int>(x0 + tx), top = static_cast<int>(y0 + ty);
         if (opaque && width * height >= 65536 &&
-            driver->draw_would_copy(left, top, width, height) &&
+            driver->draw_would_copy(left, top, width, height) && texture &&
             driver->copy_texels(texture, left, top, width, height))
             return;
         if (draw_from_atlas(*driver, x0, y0, tx, ty)) return;
     }
+    make_texture(*driver);
     driver->settle_clear();
     driver->bind_texture(texture);
     driver->enable_texturing(true);

@@ -13,15 +13,20 @@ class TGLTextureFrame : public TImageFrame {
   public:
     float u_left = 0, v_top = 0;     // always 0, 0
     float u_right = 0, v_bottom = 0; // frame size / texture size
-    unsigned texture = 0;
+    unsigned texture = 0;            // 0 until a draw needs it (see make_texture)
     int seq = 0;               // display_seq when made
     int width = 0, height = 0; // of the frame's pixels in the texture
-    bool filtered = false;     // bilinear magnification asked for
-    bool opaque = false;       // every pixel has alpha 255
-    // A small frame's pixels until it has a slot in the shared texture,
-    // where its texel-for-pixel draws come from.
-    PixmapRef atlas_pixels;
+    int tex_width = 0, tex_height = 0;
+    bool filtered = false;  // bilinear magnification asked for
+    bool mipmapped = false; // mipmaps and trilinear minification asked for
+    bool opaque = false;    // every pixel has alpha 255
+    PixmapRef pixels;       // the frame's pixels, for making its textures
+    // Where a small frame's texel-for-pixel draws come from: a cell of a
+    // shared texture, taken at the first such draw.
     AtlasSlot atlas_slot;
+
+    // Makes the frame's own texture, if it has none yet.
+    void make_texture(TGLRenderDriver& driver);
 
     TGLTextureFrame(std::weak_ptr<TGLRenderDriver> driver) : driver_(std::move(driver)) {}
     ~TGLTextureFrame() override;
@@ -36,4 +41,5 @@ class TGLTextureFrame : public TImageFrame {
 
     std::weak_ptr<TGLRenderDriver> driver_;
     bool nearest_now_ = false; // the texture's magnification is set to nearest
+    bool placed_ = false;      // a cell of the shared texture was asked for
 };
