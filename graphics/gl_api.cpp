@@ -26,6 +26,8 @@ void load_optional() {
     look_up(o.FramebufferTexture2D, "glFramebufferTexture2D");
     look_up(o.CheckFramebufferStatus, "glCheckFramebufferStatus");
     look_up(o.BlitFramebuffer, "glBlitFramebuffer");
+    look_up(o.ClearBufferfv, "glClearBuffer"
+                             "fv");
 }
 
 } // namespace

@@ -60,6 +60,7 @@ struct GLOptionalApi {
     PFNGLFRAMEBUFFERTEXTURE2DPROC FramebufferTexture2D = nullptr;
     PFNGLCHECKFRAMEBUFFERSTATUSPROC CheckFramebufferStatus = nullptr;
     PFNGLBLITFRAMEBUFFERPROC BlitFramebuffer = nullptr;
+    PFNGLCLEARBUFFERFVPROC ClearBufferfv = nullptr;
 
     bool has_framebuffers() const {
         return GenFramebuffers && DeleteFramebuffers && BindFramebuffer && FramebufferTexture2D &&

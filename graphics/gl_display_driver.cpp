@@ -10,6 +10,7 @@ void* TGLGraphics::driver() {
 
 void TGLGraphics::close() {
     if (!window_) return;
+    compositor_.forget();
     TGLDisplayDriver::instance().forget(this);
     platform::close_window(window_);
     window_ = nullptr;
@@ -53,6 +54,9 @@ std::shared_ptr<TGLGraphics> TGLDisplayDriver::create_graphics(int width, int he
     spec.width = width;
     spec.height = height;
     spec.fullscreen = depth != 0;
+    // A window shows its picture scaled; a full-screen display switches the
+    // screen's mode to the picture's size instead.
+    spec.scaled = depth == 0;
     spec.double_buffer = (flags & GRAPHICS_BACKBUFFER) != 0;
     spec.alpha_bits = (flags & GRAPHICS_ALPHABUFFER) != 0;
     spec.depth_bits = (flags & GRAPHICS_DEPTHBUFFER) != 0;
@@ -70,6 +74,7 @@ std::shared_ptr<TGLGraphics> TGLDisplayDriver::create_graphics(int width, int he
     int mode = depth != 0 ? TGraphics::MODE_FULLSCREEN : TGraphics::MODE_WINDOWED;
     auto graphics = std::make_shared<TGLGraphics>(
         window, mode, GraphicsSettings{width, height, depth, hz, flags});
+    if (spec.scaled && !graphics->compositor().make(width, height)) platform::stop_scaling(window);
     current_ = graphics.get();
     return graphics;
 }
@@ -81,6 +86,7 @@ void TGLDisplayDriver::make_current(TGLGraphics* graphics) {
 
 void TGLDisplayDriver::flip(int sync) {
     if (!current_) return;
+    if (current_->compositor().active()) current_->compositor().show(current_->window());
     // Where the driver refuses an interval, frames are simply swapped.
     platform::set_swap_interval(sync ? 1 : 0);
     platform::swap_window(current_->window());

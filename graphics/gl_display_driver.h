@@ -5,6 +5,7 @@
 // textures again at their next draw.
 #pragma once
 
+#include "graphics/gl_compositor.h"
 #include "graphics/graphics.h"
 #include "graphics/render_driver.h"
 
@@ -26,6 +27,8 @@ class TGLGraphics : public TGraphics {
     void warp_pointer(int x, int y) override;
 
     platform::Window* window() const { return window_; }
+    // A windowed display draws into a picture of its own size, shown scaled.
+    TGLCompositor& compositor() { return compositor_; }
 
     // Textures living in this display's context; they go with it when it
     // closes.
@@ -34,6 +37,7 @@ class TGLGraphics : public TGraphics {
 
   private:
     platform::Window* window_;
+    TGLCompositor compositor_;
     int textures_ = 0;
     GraphicsSettings settings_;
 };
@@ -52,7 +56,8 @@ class TGLDisplayDriver {
     // Makes the display's context current; null leaves none current.
     void make_current(TGLGraphics* graphics);
     TGLGraphics* current() const { return current_; }
-    // Sets the swap interval (0 or 1) when it changes, then swaps.
+    // Shows the frame (scaled into the window, for a windowed display), sets
+    // the swap interval (0 or 1) when it changes, then swaps.
     void flip(int sync);
 
     // Called by a display that closes.

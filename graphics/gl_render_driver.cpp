@@ -48,10 +48,17 @@ void TGLRenderDriver::select_display(const DrawStateRef& display) {
     gl().TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     clear_pending_ = false;
     scissor_ = false;
+    // A scaled window's picture keeps its top row first in memory, where
+    // OpenGL counts rows from the bottom: its rows run the other way.
+    display_->compositor().bind();
+    top_row_first_ = display_->compositor().active();
     // One unit is one pixel, y grows downward.
     gl().MatrixMode(GL_PROJECTION);
     gl().LoadIdentity();
-    gl().Ortho(0, width_, height_, 0, -1, 1);
+    if (top_row_first_)
+        gl().Ortho(0, width_, 0, height_, -1, 1);
+    else
+        gl().Ortho(0, width_, height_, 0, -1, 1);
     gl().MatrixMode(GL_MODELVIEW);
     gl().Viewport(0, 0, width_, height_);
 }
@@ -59,7 +66,14 @@ void TGLRenderDriver::select_display(const DrawStateRef& display) {
 void TGLRenderDriver::present_frame(int sync) {
     if (!display_) return;
     settle_clear();
+    // Showing the picture copies it whole: no clip rectangle may apply.
+    if (scissor_) gl().Disable(GL_SCISSOR_TEST);
     TGLDisplayDriver::instance().flip(sync);
+    if (scissor_) gl().Enable(GL_SCISSOR_TEST);
+}
+
+int TGLRenderDriver::gl_row(int y, int height) const {
+    return top_row_first_ ? y : height_ - y - height;
 }
 
 void TGLRenderDriver::set_blend(int mode) {
@@ -120,7 +134,7 @@ void TGLRenderDriver::set_viewport(int x, int y, int width, int height) {
         gl().Disable(GL_SCISSOR_TEST);
     } else {
         gl().Enable(GL_SCISSOR_TEST);
-        gl().Scissor(x, height_ - y - height, width, height);
+        gl().Scissor(x, gl_row(y, height), width, height);
     }
 }
 
@@ -218,8 +232,9 @@ void TGLRenderDriver::draw_pixmap(const PixmapRef& pixmap, int x, int y) {
     // The raster position starts at the display's top-left (always inside
     // the viewport) and is moved from there, so pictures may start off screen.
     gl().RasterPos2f(0, 0);
-    gl().Bitmap(0, 0, 0, 0, static_cast<float>(x), static_cast<float>(-y), nullptr);
-    gl().PixelZoom(1.0f, -1.0f);
+    const float down = top_row_first_ ? 1.0f : -1.0f; // one row down, in OpenGL's rows
+    gl().Bitmap(0, 0, 0, 0, static_cast<float>(x), down * static_cast<float>(y), nullptr);
+    gl().PixelZoom(1.0f, down);
     gl().PixelStorei(GL_UNPACK_ROW_LENGTH, rgba->pitch / 4);
     gl().DrawPixels(rgba->width, rgba->height, GL_RGBA, GL_UNSIGNED_BYTE, rgba->pixels);
     gl().PixelStorei(GL_UNPACK_ROW_LENGTH, 0);
@@ -234,9 +249,18 @@ PixmapRef TGLRenderDriver::capture_pixmap(int x, int y, int width, int height) {
     int previous = blend_;
     set_blend(BLEND_SOLID);
     gl().PixelStorei(GL_PACK_ALIGNMENT, 4);
-    gl().ReadPixels(x, height_ - y - height, width, height, GL_RGBA, GL_UNSIGNED_BYTE,
-                    pixmap->pixels);
+    gl().ReadPixels(x, gl_row(y, height), width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixmap->pixels);
     set_blend(previous);
+    if (top_row_first_) {
+        // A window without alpha bits reads back opaque; the picture it
+        // shows has an alpha channel only because textures do.
+        if (!(display_->get_settings().flags & GRAPHICS_ALPHABUFFER))
+            for (int row = 0; row < height; ++row) {
+                std::uint8_t* pixel = pixmap->pixel_ptr(0, row);
+                for (int column = 0; column < width; ++column, pixel += 4) pixel[3] = 255;
+            }
+        return pixmap;
+    }
     // OpenGL counts rows from the bottom.
     std::vector<std::uint8_t> row(static_cast<std::size_t>(pixmap->pitch));
     for (int top = 0, bottom = height - 1; top < bottom; ++top, --bottom) {

@@ -80,6 +80,8 @@ class TGLRenderDriver : public TRenderDriver, public std::enable_shared_from_thi
     // Before a primitive without a texture: the held clear, texturing off
     // and blending as the colour's alpha needs it.
     void prepare_untextured();
+    // OpenGL's row of the top of a block of `height` rows at y (y downward).
+    int gl_row(int y, int height) const;
 
     TGLGraphics* display_ = nullptr; // the window whose context is current
     int width_ = 0, height_ = 0;
@@ -91,6 +93,7 @@ class TGLRenderDriver : public TRenderDriver, public std::enable_shared_from_thi
     bool texels_replace_ = false; // the texture environment is GL_REPLACE
     bool shortcuts_ = true;
     bool clear_pending_ = false;
+    bool top_row_first_ = false; // the frame's rows run top down in OpenGL's rows
     bool blending_on_ = false; // GL_BLEND as last set
     bool scissor_ = false;
     unsigned read_framebuffer_ = 0; // for copying texels; made on first use

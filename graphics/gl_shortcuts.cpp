@@ -4,6 +4,7 @@
 // set_shortcuts(false).
 #include "graphics/display_internal.h"
 #include "graphics/gl_api.h"
+#include "graphics/gl_display_driver.h"
 #include "graphics/gl_render_driver.h"
 
 // Multiplying by white at full alpha changes no texel, but a plain texture
@@ -70,11 +71,13 @@ bool TGLRenderDriver::copy_texels(unsigned texture, int left, int top, int width
             clear_pending_ = false;
         else
             settle_clear();
-        // The texture's first row is the picture's top, which the frame
-        // holds at its top: upside down in OpenGL's terms.
-        fb.BlitFramebuffer(0, 0, width, height, left, height_ - top, left + width,
-                           height_ - top - height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+        // The texture's first row is the picture's top, wherever the frame
+        // keeps its top row.
+        const int first = top_row_first_ ? top : height_ - top;
+        const int last = top_row_first_ ? top + height : height_ - top - height;
+        fb.BlitFramebuffer(0, 0, width, height, left, first, left + width, last,
+                           GL_COLOR_BUFFER_BIT, GL_NEAREST);
     }
-    fb.BindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    display_->compositor().bind();
     return complete;
 }

@@ -13,6 +13,7 @@
 #include <mutex>
 #include <poll.h>
 #include <pthread.h>
+#include <string>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
@@ -105,6 +106,25 @@ void dispatch_sdl_events() {
 
 namespace detail {
 
+// Left to choose, SDL falls back on drawing offscreen when no window system
+// answers, and the game would run unseen. Unless a driver is asked for (the
+// tests ask for "offscreen"), only those that show windows are tried.
+void only_window_systems_unless_asked() {
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    if (asked && *asked) return;
+    // A Wayland compositor's socket is found through XDG_RUNTIME_DIR; without
+    // either, trying would only have the Wayland library complain.
+    const bool wayland = SDL_getenv("WAYLAND_DISPLAY") || SDL_getenv("XDG_RUNTIME_DIR");
+    std::string drivers;
+    for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+        const std::string name = SDL_GetVideoDriver(i);
+        if (name == "offscreen" || name == "dummy" || name == "evdev") continue;
+        if (name == "wayland" && !wayland) continue;
+        drivers += (drivers.empty() ? "" : ",") + name;
+    }
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+}
+
 bool ensure_sdl_events() {
     if (sdl_started) return true;
     draw_software_frames_on_this_thread();
@@ -122,6 +142,7 @@ bool ensure_sdl_events() {
 bool ensure_sdl_video() {
     if (video_started) return true;
     if (!ensure_sdl_events()) return false;
+    only_window_systems_unless_asked();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
     video_started = true;
     return true;

@@ -21,6 +21,11 @@ int modifier_bits(Uint16 mod) {
     return bits;
 }
 
+// A position in a window, as a position of the picture it shows.
+void to_picture(Uint32 window_id, int& x, int& y) {
+    window_to_picture(window_of(SDL_GetWindowFromID(window_id)), x, y);
+}
+
 void send(WindowEventHandler handler, WindowEvent::Kind kind, int data = 0, int x = 0, int y = 0) {
     WindowEvent event{kind};
     event.data = data;
@@ -38,6 +43,7 @@ bool types_control_character(int code) {
 }
 
 void translate_key(const SDL_KeyboardEvent& key, WindowEventHandler handler) {
+    if (window_key(key)) return;
     const int code = virtual_key_code(key.keysym);
     if (code == 0) return;
     if (key.type == SDL_KEYUP) {
@@ -111,16 +117,20 @@ int button_number(Uint8 button) {
 void translate_button(const SDL_MouseButtonEvent& button, WindowEventHandler handler) {
     const int number = button_number(button.button);
     if (number == 0) return;
+    int x = button.x, y = button.y;
+    to_picture(button.windowID, x, y);
     send(handler,
          button.type == SDL_MOUSEBUTTONDOWN ? WindowEvent::MouseDown : WindowEvent::MouseUp, number,
-         button.x, button.y);
+         x, y);
 }
 
 void translate_wheel(const SDL_MouseWheelEvent& wheel, WindowEventHandler handler) {
     int notches = wheel.y;
     if (wheel.direction == SDL_MOUSEWHEEL_FLIPPED) notches = -notches;
     // Sideways scrolling has no event of its own in the game.
-    if (notches != 0) send(handler, WindowEvent::MouseWheel, notches, wheel.mouseX, wheel.mouseY);
+    int x = wheel.mouseX, y = wheel.mouseY;
+    to_picture(wheel.windowID, x, y);
+    if (notches != 0) send(handler, WindowEvent::MouseWheel, notches, x, y);
 }
 
 void translate_window(const SDL_WindowEvent& window, WindowEventHandler handler) {
@@ -135,10 +145,12 @@ void translate_window(const SDL_WindowEvent& window, WindowEventHandler handler)
         break;
     case SDL_WINDOWEVENT_ENTER:
         SDL_GetMouseState(&x, &y);
+        to_picture(window.windowID, x, y);
         send(handler, WindowEvent::MouseEnter, 0, x, y);
         break;
     case SDL_WINDOWEVENT_LEAVE:
         SDL_GetMouseState(&x, &y);
+        to_picture(window.windowID, x, y);
         send(handler, WindowEvent::MouseLeave, 0, x, y);
         break;
     default:
@@ -172,9 +184,12 @@ void translate_event(const SDL_Event& event, WindowEventHandler handler) {
     case SDL_MOUSEBUTTONUP:
         translate_button(event.button, handler);
         break;
-    case SDL_MOUSEMOTION:
-        send(handler, WindowEvent::MouseMove, 0, event.motion.x, event.motion.y);
+    case SDL_MOUSEMOTION: {
+        int x = event.motion.x, y = event.motion.y;
+        to_picture(event.motion.windowID, x, y);
+        send(handler, WindowEvent::MouseMove, 0, x, y);
         break;
+    }
     case SDL_MOUSEWHEEL:
         translate_wheel(event.wheel, handler);
         break;

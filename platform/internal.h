@@ -5,6 +5,17 @@
 
 #include <SDL2/SDL.h>
 
+namespace platform {
+
+struct Window {
+    SDL_Window* sdl = nullptr;
+    SDL_GLContext context = nullptr;
+    int picture_width = 0, picture_height = 0; // what the caller draws
+    bool scaled = false;
+};
+
+} // namespace platform
+
 namespace platform::detail {
 
 // Starts SDL's event machinery once (and our signal handling with it).
@@ -29,6 +40,16 @@ int virtual_key_code(const SDL_Keysym& key);
 
 // Turns one SDL event into window events for `handler` (zero, one or more).
 void translate_event(const SDL_Event& event, WindowEventHandler handler);
+
+// Our window behind an SDL window, or null.
+Window* window_of(SDL_Window* sdl);
+// A point of the window's drawable area as a point of its picture.
+void window_to_picture(Window* window, int& x, int& y);
+// What a scaled window is opened as: size, flags.
+void scaled_window_geometry(const WindowSpec& spec, int& width, int& height, Uint32& flags);
+// Keys that belong to the window (full screen), taken before the game sees
+// them; true when the key event was one of them.
+bool window_key(const SDL_KeyboardEvent& key);
 
 // Wakes a thread blocked in wait_events(). Async-signal-safe.
 void wake_main_thread();

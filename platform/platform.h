@@ -111,11 +111,14 @@ void stop_tick_source(TickSourceId source);
 // Window with an OpenGL context
 
 struct WindowSpec {
-    int width = 640;
+    int width = 640; // the picture drawn: the client area, or what a scaled window shows scaled
     int height = 480;
     int x = 32; // client area position, where the window system allows
     int y = 32;
-    bool fullscreen = false;
+    bool fullscreen = false; // in a display mode of exactly this size
+    // Shown scaled: a resizable window, sized and shown as set_presentation
+    // says, which the caller fills with the picture scaled to fit.
+    bool scaled = false;
     bool double_buffer = true;
     bool alpha_bits = false;
     bool depth_bits = false;
@@ -124,6 +127,38 @@ struct WindowSpec {
 };
 
 struct Window; // opaque
+
+// How scaled windows are shown, for those opened from now on.
+struct Presentation {
+    bool fullscreen = false; // on the desktop's own resolution, nothing switched
+    // The window's size as a whole multiple of the picture; 0 takes the
+    // largest that fits the desktop's usable area with room for a title bar.
+    int scale = 0;
+};
+void set_presentation(const Presentation& presentation);
+
+// Switches a scaled window between full screen on the desktop's own
+// resolution and a window. The window system's F11 and Alt+Enter do this
+// by themselves: those presses never reach the game.
+void toggle_fullscreen(Window* window);
+bool is_fullscreen(Window* window);
+// For a caller that cannot scale after all: the window becomes a fixed
+// window of the picture's own size.
+void stop_scaling(Window* window);
+
+// Where in a scaled window's drawable area the picture shows: the largest
+// rectangle of the picture's shape that fits, centred, and the largest
+// whole multiple of the picture's size that fits in it (0 when the window
+// is smaller than the picture). The rest of the window is left black.
+struct PictureRect {
+    int x = 0, y = 0, width = 0, height = 0; // y counted from the top
+    int whole = 0;
+    int window_width = 0, window_height = 0;
+};
+PictureRect picture_rect(Window* window);
+
+// Why the last window could not be opened, in the window system's words.
+std::string window_error();
 
 // Sets the caption used by windows opened from now on (and the open one).
 void set_window_title(const std::string& title);
@@ -160,7 +195,8 @@ std::vector<DisplayMode> display_modes();
 // Mouse pointer visibility over the game's windows.
 void show_pointer(bool shown);
 
-// Moves the mouse pointer to (x, y) in the window's client coordinates.
+// Moves the mouse pointer to (x, y) of the picture (of a scaled window's
+// picture, wherever it shows); mouse positions are reported the same way.
 void warp_pointer(Window* window, int x, int y);
 
 // ---------------------------------------------------------------------------

@@ -10,14 +10,10 @@
 
 namespace platform {
 
-struct Window {
-    SDL_Window* sdl = nullptr;
-    SDL_GLContext context = nullptr;
-};
-
 namespace {
 
 std::string window_title = "Orvessa";
+std::string last_window_error;
 std::vector<Window*> open_windows;
 int last_swap_interval = -1; // none set yet
 
@@ -69,7 +65,18 @@ void set_window_title(const std::string& title) {
 }
 
 Window* open_window(const WindowSpec& spec) {
-    if (!detail::ensure_sdl_video()) return nullptr;
+    if (!detail::ensure_sdl_video()) {
+        // SDL names the drivers it tried; which display they looked for is
+        // what a player can put right.
+        const char* display = SDL_getenv("DISPLAY");
+        const char* wayland = SDL_getenv("WAYLAND_DISPLAY");
+        last_window_error = std::string(SDL_GetError()) + " (DISPLAY " +
+                            (display && *display ? std::string("is ") + display : "is not set") +
+                            ", WAYLAND_DISPLAY " +
+                            (wayland && *wayland ? std::string("is ") + wayland : "is not set") +
+                            ")";
+        return nullptr;
+    }
     // Loaded once for the whole run: SDL would otherwise unload the OpenGL
     // driver with each last window and load it afresh with the next display,
     // and the driver's memory would be reported lost by leak checkers.
@@ -89,20 +96,29 @@ Window* open_window(const WindowSpec& spec) {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, spec.double_buffer ? 1 : 0);
 
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN;
-    if (spec.fullscreen) flags |= SDL_WINDOW_FULLSCREEN;
     int x = spec.fullscreen ? 0 : spec.x;
     int y = spec.fullscreen ? 0 : spec.y;
-    SDL_Window* sdl = SDL_CreateWindow(window_title.c_str(), x, y, spec.width, spec.height, flags);
-    if (!sdl) return nullptr;
+    int width = spec.width, height = spec.height;
+    if (spec.fullscreen) flags |= SDL_WINDOW_FULLSCREEN;
+    if (spec.scaled) {
+        detail::scaled_window_geometry(spec, width, height, flags);
+        x = y = SDL_WINDOWPOS_CENTERED;
+    }
+    SDL_Window* sdl = SDL_CreateWindow(window_title.c_str(), x, y, width, height, flags);
+    if (!sdl) {
+        last_window_error = SDL_GetError();
+        return nullptr;
+    }
     SDL_GLContext context = SDL_GL_CreateContext(sdl);
     if (!context) {
+        last_window_error = SDL_GetError();
         SDL_DestroyWindow(sdl);
         return nullptr;
     }
     // Typed characters arrive only while SDL's text input is on. SDL turns it
     // on when video starts on the desktop; without it no name could be typed.
     if (!SDL_IsTextInputActive()) SDL_StartTextInput();
-    auto* window = new Window{sdl, context};
+    auto* window = new Window{sdl, context, spec.width, spec.height, spec.scaled};
     open_windows.push_back(window);
     last_swap_interval = -1;
     detail::set_input_connection(display_connection(sdl), delivers_input());
@@ -162,7 +178,24 @@ void show_pointer(bool shown) {
 }
 
 void warp_pointer(Window* window, int x, int y) {
-    if (window) SDL_WarpMouseInWindow(window->sdl, x, y);
+    if (!window) return;
+    if (window->scaled) {
+        PictureRect rect = picture_rect(window);
+        if (window->picture_width <= 0 || window->picture_height <= 0) return;
+        x = rect.x + x * rect.width / window->picture_width;
+        y = rect.y + y * rect.height / window->picture_height;
+    }
+    SDL_WarpMouseInWindow(window->sdl, x, y);
+}
+
+std::string window_error() {
+    return last_window_error;
+}
+
+Window* detail::window_of(SDL_Window* sdl) {
+    for (Window* window : open_windows)
+        if (window->sdl == sdl) return window;
+    return nullptr;
 }
 
 void close_all_windows() {

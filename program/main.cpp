@@ -5,6 +5,7 @@
 #include "graphics/startup.h"
 #include "input/startup.h"
 #include "platform/platform.h"
+#include "program/command_line.h"
 #include "program/main_program.h"
 #include "program/stats_log.h"
 #include "system/runtime_error.h"
@@ -13,7 +14,17 @@
 #include <cstdio>
 #include <malloc.h>
 
-int main() {
+int main(int argc, char** argv) {
+    const CommandLine line = parse_command_line(argc, argv);
+    if (!line.error.empty()) {
+        std::fprintf(stderr, "orvessa: %s\n%s", line.error.c_str(), usage_text().c_str());
+        return 2;
+    }
+    if (line.help || line.version) {
+        std::fputs(line.help ? help_text().c_str() : "orvessa 1.0\n", stdout);
+        return 0;
+    }
+    platform::set_presentation({line.fullscreen, line.scale});
 #ifdef __GLIBC__
     // Big blocks (decoded music, full-screen pictures and textures) come
     // and go with every game. Left to itself, glibc raises its threshold for

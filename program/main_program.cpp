@@ -18,6 +18,9 @@
 #include "system/random.h"
 
 #include "audio/sound.h"
+#include "platform/platform.h"
+
+#include <cstdio>
 
 const char* const embedded_file_names[17] = {
     "sparks.png",   "kovname.png",   "kovjingle.ogg",   "select.ogg",    "charscreen.png",
@@ -64,7 +67,13 @@ void start_up() {
     for (auto& column : board) column.fill(nullptr);
     clear_sparkles();
 
-    open_display(640, 480, 0, 60, 0);
+    // Without a window there is nothing to play in: say so, and why, rather
+    // than run on unseen.
+    if (!open_display(640, 480, 0, 60, 0)) {
+        std::fprintf(stderr, "orvessa: cannot open a window: %s\n",
+                     platform::window_error().c_str());
+        throw ProgramEnd{1};
+    }
     set_mask_color(255, 0, 255);
     set_blend(3);
     seed_random(clock_ms());
