@@ -103,6 +103,20 @@ void TGLCompositor::show(platform::Window* window) {
     bind();
 }
 
+PixmapRef TGLCompositor::read_window(platform::Window* window) const {
+    const platform::PictureRect rect = platform::picture_rect(window);
+    PixmapRef pixels = create_pixmap(rect.window_width, rect.window_height, FORMAT_RGBA8888, 4);
+    gl_optional().BindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    gl().PixelStorei(GL_PACK_ALIGNMENT, 4);
+    gl().ReadPixels(0, 0, pixels->width, pixels->height, GL_RGBA, GL_UNSIGNED_BYTE, pixels->pixels);
+    bind();
+    // The window counts rows from the bottom.
+    PixmapRef flipped = create_pixmap(pixels->width, pixels->height, FORMAT_RGBA8888, 4);
+    for (int y = 0; y < pixels->height; ++y)
+        flipped->paste(pixels->window(0, pixels->height - 1 - y, pixels->width, 1), 0, y);
+    return flipped;
+}
+
 void TGLCompositor::forget() {
     framebuffer_ = texture_ = whole_framebuffer_ = whole_texture_ = 0;
     whole_ = 0;

@@ -7,6 +7,8 @@
 // own size is a plain copy for a software rasteriser.
 #pragma once
 
+#include "graphics/pixmap.h"
+
 namespace platform {
 struct Window;
 }
@@ -25,6 +27,8 @@ class TGLCompositor {
     // whole multiples nearest and the rest smoothly, the rest black. The
     // clip rectangle must be off. Leaves the picture bound.
     void show(platform::Window* window);
+    // The window's back buffer as show() left it, top row first (checks).
+    PixmapRef read_window(platform::Window* window) const;
     // Its objects went with their context.
     void forget();
 

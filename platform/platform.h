@@ -156,6 +156,8 @@ struct PictureRect {
     int window_width = 0, window_height = 0;
 };
 PictureRect picture_rect(Window* window);
+// The same for a drawable area and a picture of these sizes.
+PictureRect fit_picture(int window_width, int window_height, int picture_width, int picture_height);
 
 // Why the last window could not be opened, in the window system's words.
 std::string window_error();

@@ -62,14 +62,11 @@ void stop_scaling(Window* window) {
     SDL_SetWindowSize(window->sdl, window->picture_width, window->picture_height);
 }
 
-PictureRect picture_rect(Window* window) {
+PictureRect fit_picture(int w, int h, int pw, int ph) {
     PictureRect rect;
-    if (!window || window->picture_width <= 0 || window->picture_height <= 0) return rect;
-    const int pw = window->picture_width, ph = window->picture_height;
-    int w = pw, h = ph;
-    SDL_GL_GetDrawableSize(window->sdl, &w, &h);
     rect.window_width = w;
     rect.window_height = h;
+    if (pw <= 0 || ph <= 0) return rect;
     // The widest rectangle of the picture's shape that fits.
     if (static_cast<long long>(w) * ph <= static_cast<long long>(h) * pw) {
         rect.width = w;
@@ -82,6 +79,13 @@ PictureRect picture_rect(Window* window) {
     rect.y = (h - rect.height) / 2;
     rect.whole = std::min(rect.width / pw, rect.height / ph);
     return rect;
+}
+
+PictureRect picture_rect(Window* window) {
+    if (!window) return {};
+    int w = window->picture_width, h = window->picture_height;
+    SDL_GL_GetDrawableSize(window->sdl, &w, &h);
+    return fit_picture(w, h, window->picture_width, window->picture_height);
 }
 
 void detail::window_to_picture(Window* window, int& x, int& y) {

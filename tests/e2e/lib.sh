@@ -11,8 +11,11 @@ xvfb_pid=""
 game_pid=""
 window=""
 
+wm_pid=""
+
 cleanup() {
     [[ -n "$game_pid" ]] && kill -9 "$game_pid" 2>/dev/null || true
+    [[ -n "$wm_pid" ]] && kill "$wm_pid" 2>/dev/null || true
     [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$scratch"
 }
@@ -31,14 +34,27 @@ make_program_folder() {
     cp -r "$build/chars" "$scratch/game/"
 }
 
+# A private X server, 800 x 600 unless a size is given ("1920x1080").
 start_x() {
-    exec 3< <(Xvfb -displayfd 1 -screen 0 800x600x24 -nolisten tcp 2>/dev/null & echo "pid $!")
+    exec 3< <(Xvfb -displayfd 1 -screen 0 "${1:-800x600}x24" -nolisten tcp 2>/dev/null & echo "pid $!")
     local line number=""
     read -r line <&3
     xvfb_pid=${line#pid }
     read -r number <&3 || true
     [[ -n "$number" ]] || fail "Xvfb did not start"
     export DISPLAY=":$number"
+}
+
+# A window manager on the X server, as desktops have: full screen is asked
+# of it.
+start_wm() {
+    openbox >/dev/null 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 1 50); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && return
+        sleep 0.1
+    done
+    fail "no window manager"
 }
 
 # Starts the game from a folder other than its own.

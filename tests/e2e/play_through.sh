@@ -10,7 +10,8 @@ source "$(dirname "$0")/lib.sh"
 
 make_program_folder
 seed_low_scores
-start_x
+# A 1920 x 1080 desktop: the game opens its window at twice its size.
+start_x 1920x1080
 start_game
 
 sleep 2.5

@@ -97,6 +97,24 @@ TEST_F(Keys, KeysWithoutACodeSendNothing) {
     for (int key = 0; key <= 255; ++key) ASSERT_EQ(key_hit(key), 0) << key;
 }
 
+TEST_F(Keys, TheWindowsFullScreenKeysNeverReachTheGame) {
+    EventRecorder recorder;
+    inject::tap(SDL_SCANCODE_F11);
+    // Alt+Enter; the Enter is let go after the Alt, and is still the window's.
+    inject::press(SDL_SCANCODE_LALT, SDLK_LALT, KMOD_LALT);
+    inject::press(SDL_SCANCODE_RETURN, SDLK_RETURN, KMOD_LALT);
+    inject::release(SDL_SCANCODE_LALT);
+    inject::release(SDL_SCANCODE_RETURN);
+    pump_messages();
+    EXPECT_EQ(recorder.data_of(EVENT_KEY_DOWN), (std::vector<int>{164}));
+    EXPECT_EQ(recorder.data_of(EVENT_KEY_UP), (std::vector<int>{164}));
+    EXPECT_EQ(get_char(), 0);
+    // Enter alone is the game's again.
+    inject::tap(SDL_SCANCODE_RETURN);
+    EXPECT_EQ(key_hit(13), 1);
+    EXPECT_EQ(get_char(), 13);
+}
+
 TEST_F(Keys, EnterBackspaceTabAndEscapeTypeTheirCharactersRepeatsIncluded) {
     inject::tap(SDL_SCANCODE_RETURN);
     inject::press(SDL_SCANCODE_BACKSPACE);
