@@ -3,10 +3,12 @@
 # after the other on the same Xvfb in one run, so that the figures share the
 # machine's state:
 #
-#   bench/side_by_side.sh [seconds of play] <program folder>... [frozen-bubble]
+#   bench/side_by_side.sh [seconds of play] <program folder>[:option]... [frozen-bubble]
 #
 # A program folder holds an orvessa and its chars/ (build/, or a copy of an
-# older build). For each: CPU of the whole process (every thread, llvmpipe's
+# older build); an option after a colon is passed to it ("build:--scale=1",
+# "build:--fullscreen"). All run on one 1920 x 1080 Xvfb with a window
+# manager, so a window opens at twice the size unless told. For each: CPU of the whole process (every thread, llvmpipe's
 # included; utime + stime from /proc/PID/stat) on the title, on the select
 # screen and over the stretch of play, then the game played on to game over,
 # back to the title and into a second game, and the peak resident memory of
@@ -23,7 +25,8 @@ fi
 artifacts=${SIDE_BY_SIDE_ARTIFACTS:-/tmp/side-by-side}
 build=""
 source "$(dirname "$0")/../tests/e2e/lib.sh"
-start_x
+start_x 1920x1080
+start_wm
 ticks=$(getconf CLK_TCK)
 mkdir -p "$artifacts"
 report="$artifacts/side-by-side.txt"
@@ -66,14 +69,20 @@ play_to_game_over() {
 }
 
 measure_orvessa() {
-    local folder=$1 label=$2 title select play
+    local folder=$1 label=$2 option=$3 title select play
     rm -rf "$scratch/game"
     mkdir -p "$scratch/game"
     cp "$folder/orvessa" "$scratch/game/"
     cp -r "$folder/chars" "$scratch/game/"
     seed_low_scores
-    start_game
+    (cd / && SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy exec "$scratch/game/orvessa" $option \
+        >"$scratch/stdout" 2>"$scratch/stderr") &
+    game_pid=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name "Orvessa" | head -n 1) ||
+        fail "no game window"
+    xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
     sleep 10
+    label="$label $(xdotool getwindowgeometry "$window" | awk '/Geometry/ { print $2 }')"
     title=$(cpu_over 10 sleep 10)
     keys Return
     sleep 3
@@ -114,7 +123,10 @@ for what in "$@"; do
     if [[ "$what" == frozen-bubble ]]; then
         measure_frozen_bubble
     else
-        measure_orvessa "$what" "$(basename "$(cd "$what" && pwd)")"
+        folder=${what%%:*}
+        option=""
+        [[ "$what" == *:* ]] && option=${what#*:}
+        measure_orvessa "$folder" "$(basename "$(cd "$folder" && pwd)")${option:+ $option}" "$option"
     fi
 done
 say "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

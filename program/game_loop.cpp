@@ -19,24 +19,13 @@ namespace {
 
 const int key_pause = 80, key_escape = 27;
 
-ImageRef snapshot_back_buffer() {
-    ImageRef snapshot = create_image(640, 480, 1, -1);
-    capture_image(snapshot, 0, 0, 0);
-    return snapshot;
-}
-
 // The frame drawn so far, dimmed, under the pause banner until P resumes or
 // Escape gives up the game. Nothing moves meanwhile; the music plays on.
 void run_pause_screen() {
     flush_keys();
     ImageRef snapshot = snapshot_back_buffer();
     for (;;) {
-        clear_frame();
-        set_color(255, 255, 255);
-        set_alpha(0.5f);
-        draw_image(snapshot, 0, 0, 0);
-        set_alpha(1);
-        draw_image(paused_image, 240, 240, 0);
+        draw_pause_picture(snapshot);
         present_frame(-1);
         game_aborted = key_hit(key_escape);
         if (key_hit(key_pause) || game_aborted) break;
@@ -65,6 +54,21 @@ void run_game_over(const TimerRef& frame_timer, const ChannelRef& music_channel)
 }
 
 } // namespace
+
+ImageRef snapshot_back_buffer() {
+    ImageRef snapshot = create_image(640, 480, 1, -1);
+    capture_image(snapshot, 0, 0, 0);
+    return snapshot;
+}
+
+void draw_pause_picture(const ImageRef& snapshot) {
+    clear_frame();
+    set_color(255, 255, 255);
+    set_alpha(0.5f);
+    draw_image(snapshot, 0, 0, 0);
+    set_alpha(1);
+    draw_image(paused_image, 240, 240, 0);
+}
 
 void load_character_assets(int character_id) {
     // The select screen's music has just stopped: let it go before a

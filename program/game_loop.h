@@ -2,9 +2,16 @@
 // with its pause screen, and the game-over sequence.
 #pragma once
 
+#include "graphics/images.h"
+
 // Runs the character select and one game to its end (a full board, or
 // Escape on the pause screen).
 void play_one_game();
+
+// The frame drawn so far, as a picture.
+ImageRef snapshot_back_buffer();
+// The pause screen's picture: the snapshot dimmed under the banner.
+void draw_pause_picture(const ImageRef& snapshot);
 
 // Loads the board picture, rune sheet, digit sheet and music of a character.
 void load_character_assets(int character_id);

@@ -5,10 +5,10 @@
 #include "audio/sound.h"
 #include "tests/audio/ogg_encoder.h"
 #include "tests/audio/wav_bytes.h"
+#include "tests/support/peak_memory.h"
 #include "tests/support/recording_audio_driver.h"
 #include "tests/support/scratch_folder.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -22,14 +22,6 @@ class CapturingDriver : public TAudioDriver {
     }
     std::vector<PcmSampleRef> samples;
 };
-
-long peak_resident_kb() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
-    return 0;
-}
 
 class SoundApi : public testing::Test {
   protected:
@@ -132,7 +124,7 @@ TEST_F(SoundApi, ADecodedTrackIsKeptOnceNotCopied) {
                           return 0.3f * static_cast<float>((f * (c + 3)) % 200) / 200.0f;
                       }));
     set_audio_driver(std::make_shared<TMixingAudioDriver>());
-    std::ofstream("/proc/self/clear_refs") << "5"; // restarts the peak below
+    restart_peak_memory();
     const long before = peak_resident_kb();
     SoundRef track = load_sound(file, 1);
     ASSERT_TRUE(track);

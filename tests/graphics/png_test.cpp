@@ -4,9 +4,9 @@
 #include "graphics/startup.h"
 #include "system/embedded.h"
 #include "tests/graphics/png_writer.h"
+#include "tests/support/peak_memory.h"
 #include "tests/support/scratch_folder.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 #include <png.h>
 #include <zlib.h>
@@ -26,14 +26,6 @@ std::uint32_t be32(const std::string& bytes, std::size_t at) {
     return std::uint32_t(std::uint8_t(bytes[at])) << 24 |
            std::uint32_t(std::uint8_t(bytes[at + 1])) << 16 |
            std::uint32_t(std::uint8_t(bytes[at + 2])) << 8 | std::uint8_t(bytes[at + 3]);
-}
-
-long peak_resident_kb() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
-    return 0;
 }
 
 void put_be32(std::string& bytes, std::size_t at, std::uint32_t value) {
@@ -173,7 +165,7 @@ TEST_F(PngLoading, EnormousDimensionsAreRefusedBeforeAnythingIsAllocated) {
              static_cast<std::uint32_t>(
                  crc32(0, reinterpret_cast<const Bytef*>(bytes.data() + 12), 17)));
     std::string promise = folder_.write("promise.png", bytes);
-    std::ofstream("/proc/self/clear_refs") << "5"; // restarts the peak below
+    restart_peak_memory();
     long before = peak_resident_kb();
     EXPECT_FALSE(load_pixmap(promise));
     EXPECT_LT(peak_resident_kb() - before, 64 * 1024) << "kB taken by an empty promise";

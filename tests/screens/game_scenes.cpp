@@ -8,6 +8,7 @@
 #include "graphics/display.h"
 #include "graphics/images.h"
 #include "graphics/text.h"
+#include "program/game_loop.h"
 #include "screens/key_names.h"
 #include "screens/key_setup.h"
 #include "screens/score_tables.h"
@@ -74,14 +75,7 @@ void play_frame() {
 }
 
 void pause_frame() {
-    ImageRef snapshot = create_image(640, 480, 1, -1);
-    capture_image(snapshot, 0, 0, 0);
-    clear_frame();
-    set_color(255, 255, 255);
-    set_alpha(0.5f);
-    draw_image(snapshot, 0, 0, 0);
-    set_alpha(1);
-    draw_image(paused_image, 240, 240, 0);
+    draw_pause_picture(snapshot_back_buffer());
 }
 
 void title_frame(int selection) {
