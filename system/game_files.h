@@ -59,6 +59,8 @@ std::string file_to_write(const std::string& name, std::string* why = nullptr);
 
 // For telling the player where their files are: the folder written to, and
 // the folders looked in, first to last. Full paths with a trailing '/'; the
-// folder written to is empty when there is none.
+// folder written to is empty when there is none. They describe the layout in
+// use, so call choose_game_file_layout() first when asking before
+// system_startup() (it makes nothing and may be called again).
 std::string folder_written();
 std::vector<std::string> folders_read();
