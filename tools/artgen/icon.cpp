@@ -72,6 +72,8 @@ void emblem(cairo_t* cr, double pixels) {
 
 void write_svg(const std::string& path) {
     cairo_surface_t* surface = cairo_svg_surface_create(path.c_str(), 512, 512);
+    // Plain user units: an icon has no size in points.
+    cairo_svg_surface_set_document_unit(surface, CAIRO_SVG_UNIT_USER);
     cairo_t* cr = cairo_create(surface);
     emblem(cr, 512);
     cairo_destroy(cr);
