@@ -1,5 +1,6 @@
 // The program works from its own folder, so "scores.dat" and "chars/" are
-// found beside the executable whatever folder it was started from.
+// found beside the executable whatever folder it was started from (an
+// installed game looks elsewhere: system/game_files.h).
 #include "platform/platform.h"
 
 #include <climits>

@@ -7,6 +7,7 @@
 #include "graphics/images.h"
 #include "graphics/text.h"
 #include "input/input.h"
+#include "system/game_files.h"
 #include "system/messages.h"
 #include "system/streams.h"
 
@@ -94,6 +95,12 @@ void draw_faces(const Honeycomb& comb, int cur_column, int cur_row) {
 }
 
 } // namespace
+
+std::vector<std::string> character_folders() {
+    std::vector<std::string> folders = folders_read();
+    for (std::string& folder : folders) folder += "chars/";
+    return folders;
+}
 
 bool in_honeycomb(int column, int row) {
     return column >= 1 && column <= 5 && row >= 1 && row <= 5 && column + row >= 4 &&

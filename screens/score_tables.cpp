@@ -4,6 +4,7 @@
 #include "graphics/display.h"
 #include "graphics/text.h"
 #include "system/buffer_stream.h"
+#include "system/game_files.h"
 #include "system/safe_file.h"
 #include "system/streams.h"
 
@@ -110,6 +111,11 @@ void update_score_tables() {
                          efficiency);
     }
     save_bytes(score_file_bytes());
+}
+
+std::string score_file_location() {
+    std::string folder = folder_written();
+    return folder.empty() ? folder : folder + score_file_name;
 }
 
 std::string percentage_text(int value) {

@@ -1,5 +1,6 @@
 // The two top-three tables (most runes cleared, most efficient players) and
-// their file, "scores.dat" beside the program.
+// their file, "scores.dat": beside the program, or in the player's data
+// folder when the game is installed (system/game_files.h decides).
 //
 // The file is six records and nothing else: the cleared table best first,
 // then the efficiency table best first. A record is the name (one byte per
@@ -33,5 +34,9 @@ std::string score_file_bytes();
 // entry; a tie ranks below the entry it ties.
 void enter_into_table(std::string* names, int* values, const std::string& name, int value);
 
-// The name of the score file, relative to the program's folder.
+// The name the score file is asked for by.
 extern const char* const score_file_name;
+
+// The score file's full path, for telling the player where it is; empty
+// when there is nowhere to keep it (no HOME for an installed game).
+std::string score_file_location();

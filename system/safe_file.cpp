@@ -1,5 +1,7 @@
 #include "system/safe_file.h"
 
+#include "system/game_files.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -34,7 +36,9 @@ std::string folder_of(const std::string& path) {
 
 } // namespace
 
-bool replace_file(const std::string& path, std::string_view bytes, std::string* why) {
+bool replace_file(const std::string& name, std::string_view bytes, std::string* why) {
+    std::string path = file_to_write(name, why);
+    if (path.empty()) return false;
     std::string temporary = path + ".new";
     // Without blocking: a pipe left under the temporary name would wait for
     // a reader for ever.

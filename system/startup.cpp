@@ -1,6 +1,7 @@
 #include "system/startup.h"
 
 #include "platform/platform.h"
+#include "system/game_files.h"
 #include "system/timer.h"
 
 #include <vector>
@@ -23,6 +24,7 @@ void system_startup() {
     started = true;
     register_incbin_protocol();
     install_timer_ticks();
+    choose_game_file_layout();
 }
 
 void add_exit_hook(void (*hook)()) { exit_hooks().push_back(hook); }

@@ -1,7 +1,8 @@
 // Start-up and shutdown of the library layer.
 #pragma once
 
-// Readies streams, embedded files and timers. Safe to call more than once.
+// Readies streams, embedded files and timers, and decides where the game's
+// files lie (system/game_files.h). Safe to call more than once.
 void system_startup();
 
 // Adds a function to run when the program ends. Hooks run newest first, each once.

@@ -2,6 +2,7 @@
 
 #include "system/file_stream.h"
 #include "system/forward_stream.h"
+#include "system/game_files.h"
 
 #include <sys/stat.h>
 #include <vector>
@@ -36,7 +37,10 @@ StreamRef open_stream(const std::string& url, int readable, int writeable) {
     std::string path;
     if (!url.empty()) {
         size_t split = url.find("::");
-        if (split == std::string::npos) return open_file_stream(url, readable, writeable);
+        if (split == std::string::npos) {
+            std::string file = writeable ? file_to_write(url) : file_to_read(url);
+            return open_file_stream(file, readable, writeable);
+        }
         protocol = ascii_lower(url.substr(0, split));
         path = url.substr(split + 2);
     }
@@ -93,7 +97,7 @@ std::string read_all(const StreamRef& stream) {
 }
 
 int file_type(const std::string& path) {
-    std::string native = path;
+    std::string native = file_to_read(path);
     for (char& c : native)
         if (c == '\\') c = '/';
     struct stat status;

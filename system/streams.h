@@ -1,8 +1,9 @@
 // Opening URLs, and the stream operations the game calls by name.
 //
-// A URL is either a plain path, opened as a file relative to the working
-// folder (the program's own folder), or "protocol::path", handed to the
-// protocol handler that owns the protocol. Protocol names are matched without
+// A URL is either a plain path, opened as a file (a relative one where
+// system/game_files.h finds it: beside the program, or in the player's or the
+// installed data folder), or "protocol::path", handed to the protocol
+// handler that owns the protocol. Protocol names are matched without
 // regard to ASCII case; everything after "::" is passed on exactly.
 #pragma once
 
@@ -45,5 +46,6 @@ int write_line(const StreamRef& stream, std::u16string_view text);
 // Reads everything from the stream's position to its end.
 std::string read_all(const StreamRef& stream);
 
-// 0 nothing there, 1 regular file, 2 folder.
+// 0 nothing there, 1 regular file, 2 folder. A relative path is looked up
+// as open_stream() would read it.
 int file_type(const std::string& path);

@@ -29,6 +29,10 @@ void make_jingle(const std::string& dir);
 // select.ogg
 void make_select_music(const std::string& dir);
 
+// The desktop icon: orvessa-SIZE.png for 16, 32, 48, 64, 128, 256 and 512
+// pixels, and orvessa.svg
+void make_icons(const std::string& dir);
+
 // Composite pictures for judging the art as a whole (not part of the game).
 void make_previews(const std::string& assets_dir, const std::string& chars_dir,
                    const std::string& out_dir);

@@ -5,6 +5,7 @@
 //   orvessa_artgen FONT_DIR select-music DIR   the character-select music
 //   orvessa_artgen FONT_DIR character ID DIR   the six files of one character
 //   orvessa_artgen FONT_DIR characters         the ids of every character
+//   orvessa_artgen FONT_DIR icons DIR          the desktop icon at every size
 //   orvessa_artgen FONT_DIR preview ASSETS CHARS DIR   composites for review
 //
 // Everything is seeded and fixed, so two runs write identical bytes.
@@ -20,7 +21,7 @@
 namespace {
 
 int usage() {
-    std::fprintf(stderr, "usage: orvessa_artgen FONT_DIR (images|sounds|select-music) DIR\n"
+    std::fprintf(stderr, "usage: orvessa_artgen FONT_DIR (images|sounds|select-music|icons) DIR\n"
                          "       orvessa_artgen FONT_DIR character ID DIR\n"
                          "       orvessa_artgen FONT_DIR characters\n"
                          "       orvessa_artgen FONT_DIR preview ASSETS CHARS DIR\n");
@@ -62,6 +63,8 @@ int run(int argc, char** argv) {
         make_jingle(dir);
     } else if (command == "select-music") {
         make_select_music(dir);
+    } else if (command == "icons") {
+        make_icons(dir);
     } else {
         return usage();
     }
