@@ -3,6 +3,7 @@
 #include "platform/internal.h"
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace platform {
@@ -42,12 +43,18 @@ void close_pad(SDL_JoystickID id) {
     pads.erase(pads.begin() + (pad - pads.data()));
 }
 
-// SDL's buttons, in the order of PadControl.
-constexpr SDL_GameControllerButton control_buttons[pad_control_count] = {
+// SDL's buttons, in the order of PadControl; every other button is Other.
+constexpr SDL_GameControllerButton control_buttons[] = {
     SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
     SDL_CONTROLLER_BUTTON_DPAD_UP,   SDL_CONTROLLER_BUTTON_DPAD_DOWN,
     SDL_CONTROLLER_BUTTON_A,         SDL_CONTROLLER_BUTTON_B,
     SDL_CONTROLLER_BUTTON_START,     SDL_CONTROLLER_BUTTON_BACK};
+
+PadControl button_control(Uint8 button) {
+    const auto* found = std::find(std::begin(control_buttons), std::end(control_buttons), button);
+    if (found == std::end(control_buttons)) return PadControl::Other;
+    return static_cast<PadControl>(found - std::begin(control_buttons));
+}
 
 // Follows one axis of the left stick; true when this motion starts a push.
 bool push_stick(int& pushed, int value) {
@@ -101,9 +108,7 @@ void translate_pad_event(const SDL_Event& event, WindowEventHandler handler) {
         close_pad(event.cdevice.which);
         break;
     case SDL_CONTROLLERBUTTONDOWN:
-        for (int control = 0; control < pad_control_count; ++control)
-            if (control_buttons[control] == event.cbutton.button)
-                send_press(handler, static_cast<PadControl>(control));
+        send_press(handler, button_control(event.cbutton.button));
         break;
     case SDL_CONTROLLERAXISMOTION:
         translate_stick(event.caxis, handler);

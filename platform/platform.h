@@ -44,10 +44,10 @@ void sleep_ms(int ms);
 
 // The controls of a pad (game controller) that the game listens to, named as
 // SDL's controller database names them: A is the bottom face button, B the
-// right one. The d-pad and the left stick both give the four directions.
-// Triggers, the right stick and the other buttons are not read.
-enum class PadControl { Left, Right, Up, Down, A, B, Start, Back };
-constexpr int pad_control_count = 8;
+// right one. The d-pad and the left stick both give the four directions;
+// Other is any other button. Triggers and the right stick are not read.
+enum class PadControl { Left, Right, Up, Down, A, B, Start, Back, Other };
+constexpr int pad_control_count = 9;
 
 struct WindowEvent {
     enum Kind {
