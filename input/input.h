@@ -3,7 +3,8 @@
 // Key codes are virtual-key codes 1..255 (37 left arrow, 39 right, 32 space,
 // 13 Enter, 27 Escape, 65..90 letters; the left and right Shift, Ctrl and Alt
 // keys report 160..165). Input counts only while a display is open. Every
-// query first dispatches whatever the system has queued.
+// query first dispatches whatever the system has queued. Pads press keys too
+// (input/pads.h).
 #pragma once
 
 // Fresh presses of the key since it was last asked; clears the count.

@@ -43,6 +43,7 @@ void clear_keys(PolledInput& input) {
     for (int key = 0; key < 256; ++key) {
         input.key_states[key] = 0;
         input.key_hits[key] = 0;
+        input.pad_hits[key] = 0;
     }
 }
 
@@ -65,7 +66,11 @@ EventRef polled_input_hook(int, EventRef event, void*) {
     const std::int32_t data = event->data;
     switch (event->id) {
     case EVENT_KEY_DOWN:
-        if (is_key(data)) press(input.key_states[data], input.key_hits[data]);
+        if (!is_key(data)) break;
+        if (event->source == pad_source())
+            ++input.pad_hits[data];
+        else
+            press(input.key_states[data], input.key_hits[data]);
         break;
     case EVENT_KEY_UP:
         if (is_key(data)) input.key_states[data] = 0;

@@ -10,6 +10,9 @@
 struct PolledInput {
     std::int32_t key_states[256] = {}; // 1 while down
     std::int32_t key_hits[256] = {};   // fresh presses not yet collected
+    // Pad presses, by the key they stand for: apart from the keyboard's, as
+    // no key is held while a button is, and a wait may have to pass them by.
+    std::int32_t pad_hits[256] = {};
     std::int32_t char_queue[256] = {};
     // Unsigned so that they may wrap: their difference, and each modulo 256,
     // stay right.
@@ -35,3 +38,10 @@ void clear_mouse(PolledInput& input);
 
 // Dispatches what is queued when auto_poll is on.
 void poll_if_automatic();
+
+// What key events from pads carry as their source.
+const std::shared_ptr<void>& pad_source();
+// Emits the key press a pad's control stands for now, if any.
+void press_pad_control(int control);
+// Whether wait_key takes pad presses now.
+bool pads_end_key_waits();

@@ -1,5 +1,6 @@
 #include "input/window_events.h"
 
+#include "input/polled_state.h"
 #include "system/event.h"
 
 namespace {
@@ -31,6 +32,8 @@ int event_id(platform::WindowEvent::Kind kind) {
         return EVENT_APP_SUSPEND;
     case WindowEvent::CloseRequest:
         return EVENT_APP_TERMINATE;
+    case WindowEvent::PadPress:
+        break;
     }
     return 0;
 }
@@ -38,6 +41,10 @@ int event_id(platform::WindowEvent::Kind kind) {
 } // namespace
 
 void emit_window_event(const platform::WindowEvent& event) {
+    if (event.kind == platform::WindowEvent::PadPress) {
+        press_pad_control(event.data);
+        return;
+    }
     const int id = event_id(event.kind);
     if (id == 0) return;
     const bool is_key = id == EVENT_KEY_DOWN || id == EVENT_KEY_UP;

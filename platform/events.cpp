@@ -2,8 +2,9 @@
 // own notice queue for ticks posted by other threads. Waiting blocks in
 // poll() on an eventfd (posted notices, signals) and on the display
 // connection (window input), so an idle game costs no CPU. Where the window
-// system's connection cannot be had, the wait looks for input every few
-// milliseconds instead, so a key press still wakes it on every driver.
+// system's connection cannot be had, or while pads are open (SDL reads them
+// only when pumped), the wait looks for input every few milliseconds instead,
+// so a key or button press still wakes it on every driver.
 #include "platform/internal.h"
 
 #include <atomic>
@@ -197,17 +198,21 @@ void wait_events() {
     for (;;) {
         drain_wake_fd();
         if (anything_waiting()) break;
-        pollfd fds[2];
+        pollfd fds[3];
         int count = 0;
         if (wake_fd() >= 0) fds[count++] = pollfd{wake_fd(), POLLIN, 0};
         if (display_fd >= 0) fds[count++] = pollfd{display_fd, POLLIN, 0};
+        const int devices = detail::device_watch_fd();
+        if (devices >= 0) fds[count++] = pollfd{devices, POLLIN, 0};
         if (count == 0) {
             sleep_ms(1); // no way to block on anything: should not happen
             continue;
         }
-        poll(fds, static_cast<nfds_t>(count), input_unwatched ? unwatched_input_poll_ms : -1);
-        // Woken by a notice, a signal, window input or an interrupted call:
-        // loop to see whether something really arrived.
+        const bool pump_often = input_unwatched || detail::pads_need_pumping();
+        poll(fds, static_cast<nfds_t>(count), pump_often ? unwatched_input_poll_ms : -1);
+        if (devices >= 0 && (fds[count - 1].revents & POLLIN)) detail::note_device_change();
+        // Woken by a notice, a signal, window input, a device, the clock or
+        // an interrupted call: loop to see whether something really arrived.
     }
     pump_events();
 }

@@ -163,6 +163,11 @@ void translate_window(const SDL_WindowEvent& window, WindowEventHandler handler)
 void translate_event(const SDL_Event& event, WindowEventHandler handler) {
     if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP)
         current_mods = modifier_bits(event.key.keysym.mod);
+    // Pads come and go whether or not anyone listens.
+    if (is_pad_event(event.type)) {
+        translate_pad_event(event, handler);
+        return;
+    }
     if (!handler) return;
     switch (event.type) {
     // The last window's close button arrives as SDL_QUIT (and nothing else

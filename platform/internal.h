@@ -51,6 +51,22 @@ void scaled_window_geometry(const WindowSpec& spec, int& width, int& height, Uin
 // them; true when the key event was one of them.
 bool window_key(const SDL_KeyboardEvent& key);
 
+// Whether an SDL event concerns pads, and its translation into PadPress
+// events for `handler` (opening and closing pads as they come and go).
+bool is_pad_event(Uint32 type);
+void translate_pad_event(const SDL_Event& event, WindowEventHandler handler);
+bool pads_open();
+
+// Watches the folder where input devices appear, so that a wait wakes when a
+// pad is plugged in. The descriptor to wait on is -1 when nothing is watched;
+// once it is readable, note_device_change() takes the change in.
+void watch_input_devices(const char* folder);
+int device_watch_fd();
+void note_device_change();
+
+// Whether a wait must pump every few milliseconds for SDL to read pads.
+bool pads_need_pumping();
+
 // Wakes a thread blocked in wait_events(). Async-signal-safe.
 void wake_main_thread();
 
@@ -63,4 +79,5 @@ void block_termination_signals();
 namespace platform {
 void stop_all_tick_sources();
 void close_all_windows();
+void close_all_pads();
 } // namespace platform

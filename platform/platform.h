@@ -42,6 +42,13 @@ void sleep_ms(int ms);
 // Key codes are already the game's virtual-key codes (1..255, left and right
 // modifier keys told apart); events for keys without a code are never sent.
 
+// The controls of a pad (game controller) that the game listens to, named as
+// SDL's controller database names them: A is the bottom face button, B the
+// right one. The d-pad and the left stick both give the four directions;
+// Other is any other button. Triggers and the right stick are not read.
+enum class PadControl { Left, Right, Up, Down, A, B, Start, Back, Other };
+constexpr int pad_control_count = 9;
+
 struct WindowEvent {
     enum Kind {
         KeyDown,      // data = key code; never sent for auto-repeats
@@ -56,6 +63,7 @@ struct WindowEvent {
         FocusGained,  //
         FocusLost,    //
         CloseRequest, // the window's close button, or SIGINT / SIGTERM
+        PadPress,     // data = PadControl; any pad, never repeated while held
     };
     Kind kind;
     int data = 0;
@@ -69,6 +77,19 @@ using WindowEventHandler = void (*)(const WindowEvent& event);
 // Installs the one function that receives every window event during
 // pump_events(). Null drops them.
 void set_window_event_handler(WindowEventHandler handler);
+
+// ---------------------------------------------------------------------------
+// Pads: game controllers that SDL's controller database knows, or that the
+// player maps in SDL_GAMECONTROLLERCONFIG.
+
+// Opens every pad connected now and, from then on, each one as it is plugged
+// in; their presses arrive as PadPress window events. Looking for pads scans
+// the system's input devices, so it waits until pads are first wanted
+// instead of slowing the start. Safe to call again.
+void start_pads();
+
+// Number of pads open now (for tests).
+int open_pad_count();
 
 // ---------------------------------------------------------------------------
 // The main thread's queue.

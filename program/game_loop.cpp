@@ -9,6 +9,7 @@
 #include "graphics/display.h"
 #include "graphics/images.h"
 #include "input/input.h"
+#include "program/pad_keys.h"
 #include "screens/character_select.h"
 #include "screens/score_tables.h"
 #include "system/timer.h"
@@ -22,6 +23,7 @@ const int key_pause = 80, key_escape = 27;
 // The frame drawn so far, dimmed, under the pause banner until P resumes or
 // Escape gives up the game. Nothing moves meanwhile; the music plays on.
 void run_pause_screen() {
+    set_pad_keys(pause_pad_keys);
     flush_keys();
     ImageRef snapshot = snapshot_back_buffer();
     for (;;) {
@@ -31,11 +33,13 @@ void run_pause_screen() {
         if (key_hit(key_pause) || game_aborted) break;
     }
     flush_keys();
+    set_pad_keys(play_pad_keys);
 }
 
 // The frozen board fades to half brightness while the banner slides down
 // and the music fades out; then any key returns to the title.
 void run_game_over(const TimerRef& frame_timer, const ChannelRef& music_channel) {
+    set_pad_keys(game_over_pad_keys);
     ImageRef snapshot = snapshot_back_buffer();
     update_score_tables();
     set_color(255, 255, 255);
@@ -94,7 +98,9 @@ bool read_play_keys() {
 }
 
 void play_one_game() {
+    set_pad_keys(select_pad_keys);
     int character_id = run_character_select();
+    set_pad_keys(play_pad_keys);
     load_character_assets(character_id);
     TimerRef frame_timer = create_timer(60);
 

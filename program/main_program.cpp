@@ -8,6 +8,7 @@
 #include "graphics/text.h"
 #include "input/input.h"
 #include "program/game_loop.h"
+#include "program/pad_keys.h"
 #include "screens/key_names.h"
 #include "screens/score_tables.h"
 #include "screens/splash.h"
@@ -98,6 +99,8 @@ int main_program() {
     try {
         start_up();
         while (!quit_requested) {
+            // Pads are looked for from here on, after the splash.
+            set_pad_keys(title_pad_keys);
             run_title_menu();
             if (quit_requested) break;
             play_one_game();

@@ -57,9 +57,10 @@ start_wm() {
     fail "no window manager"
 }
 
-# Starts the game from a folder other than its own.
+# Starts the game from a folder other than its own; arguments are VAR=value
+# settings for the game alone.
 start_game() {
-    (cd / && SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy exec "$scratch/game/orvessa" \
+    (cd / && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "$@" "$scratch/game/orvessa" \
         >"$scratch/stdout" 2>"$scratch/stderr") &
     game_pid=$!
     window=$(timeout 20 xdotool search --sync --onlyvisible --name "Orvessa" | head -n 1) ||

@@ -1,8 +1,10 @@
 #include "input/input.h"
+#include "input/pads.h"
 #include "system/messages.h"
 #include "tests/input/input_fixture.h"
 #include "tests/input/sdl_injector.h"
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -156,4 +158,69 @@ TEST_F(Keys, CodesOutsideTheRangeAreRefusedNotStored) {
     emit_event(create_event(EVENT_MOUSE_DOWN, nullptr, 9, 0, 0, 0));
     for (int key = 0; key <= 255; ++key) ASSERT_EQ(key_hit(key), 0) << key;
     for (int button = 1; button <= 3; ++button) EXPECT_EQ(mouse_hit(button), 0);
+}
+
+// Each control presses the key of its place in the alphabet: A for left,
+// B for right and so on; Start presses Enter, Back Escape, any other button G.
+PadKeys lettered_pad_keys() {
+    return PadKeys{{65, 66, 67, 68, 69, 70, 13, 27, 71}, false};
+}
+
+TEST_F(Keys, PadButtonsAndTheLeftStickPressTheirKeysOncePerPush) {
+    set_pad_keys(lettered_pad_keys);
+    inject::Pad pad;
+    pump_messages();
+    for (auto button :
+         {SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
+          SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_A,
+          SDL_CONTROLLER_BUTTON_B, SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_BACK,
+          SDL_CONTROLLER_BUTTON_X, SDL_CONTROLLER_BUTTON_GUIDE})
+        pad.press(button);
+    pad.hold(SDL_CONTROLLER_BUTTON_A); // held: one press, and no key held down
+    EXPECT_EQ(platform::open_pad_count(), 1);
+    for (int key = 65; key <= 71; ++key)
+        EXPECT_EQ(key_hit(key), key == 69 || key == 71 ? 2 : 1) << key;
+    EXPECT_EQ(key_down(69), 0);
+    EXPECT_EQ(key_hit(13) + key_hit(27), 2);
+    EXPECT_EQ(get_char(), 13) << "Enter and Escape type their characters";
+    EXPECT_EQ(get_char(), 27);
+    EXPECT_EQ(get_char(), 0);
+
+    // Past half way and back under a quarter is one push; triggers and the
+    // right stick press nothing.
+    const std::pair<SDL_GameControllerAxis, int> moves[] = {
+        {SDL_CONTROLLER_AXIS_LEFTX, 16000},  {SDL_CONTROLLER_AXIS_LEFTX, 17000},
+        {SDL_CONTROLLER_AXIS_LEFTX, 32767},  {SDL_CONTROLLER_AXIS_LEFTX, 9000},
+        {SDL_CONTROLLER_AXIS_LEFTX, 20000},  {SDL_CONTROLLER_AXIS_LEFTX, 8000},
+        {SDL_CONTROLLER_AXIS_LEFTX, 20000},  {SDL_CONTROLLER_AXIS_LEFTX, -32768},
+        {SDL_CONTROLLER_AXIS_LEFTY, -20000}, {SDL_CONTROLLER_AXIS_LEFTY, 20000},
+        {SDL_CONTROLLER_AXIS_RIGHTX, 32767}, {SDL_CONTROLLER_AXIS_TRIGGERLEFT, 32767}};
+    for (const auto& [axis, value] : moves) pad.stick(axis, value);
+    EXPECT_EQ(key_hit(66), 2) << "right: pushed twice";
+    EXPECT_EQ(key_hit(65), 1);
+    EXPECT_EQ(key_hit(67), 1);
+    EXPECT_EQ(key_hit(68), 1);
+    for (int key = 1; key <= 255; ++key) ASSERT_EQ(key_hit(key), 0) << key;
+    set_pad_keys(nullptr);
+}
+
+TEST_F(Keys, PadsPluggedInAndOutMidGameChangeNothingElse) {
+    set_pad_keys(lettered_pad_keys);
+    auto first = std::make_unique<inject::Pad>();
+    inject::Pad second;
+    pump_messages();
+    EXPECT_EQ(platform::open_pad_count(), 2);
+    first->press(SDL_CONTROLLER_BUTTON_A);
+    second.press(SDL_CONTROLLER_BUTTON_A);
+    inject::press(SDL_SCANCODE_SPACE);
+    first.reset();
+    EXPECT_EQ(key_hit(69), 2);
+    EXPECT_EQ(platform::open_pad_count(), 1);
+    second.press(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+    EXPECT_EQ(key_hit(65), 1);
+    EXPECT_EQ(key_down(32), 1) << "the keyboard's held key is still held";
+    inject::release(SDL_SCANCODE_SPACE);
+    set_pad_keys(nullptr);
+    second.press(SDL_CONTROLLER_BUTTON_A);
+    EXPECT_EQ(key_hit(69), 0) << "pads press nothing once the program says so";
 }

@@ -93,4 +93,40 @@ void quit() {
     push(event);
 }
 
+Pad::Pad() {
+    // SDL passes pads by while none of the program's windows has the
+    // keyboard, and windows of the offscreen driver never get it.
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    SDL_VirtualJoystickDesc pad{};
+    pad.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    pad.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    pad.naxes = SDL_CONTROLLER_AXIS_MAX;
+    pad.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    joystick_ = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&pad));
+    if (!joystick_) throw std::runtime_error(SDL_GetError());
+}
+
+Pad::~Pad() {
+    const SDL_JoystickID id = SDL_JoystickInstanceID(joystick_);
+    SDL_JoystickClose(joystick_);
+    for (int index = 0; index < SDL_NumJoysticks(); ++index)
+        if (SDL_JoystickGetDeviceInstanceID(index) == id) SDL_JoystickDetachVirtual(index);
+}
+
+void Pad::hold(SDL_GameControllerButton button, bool down) {
+    SDL_JoystickSetVirtualButton(joystick_, button, down ? 1 : 0);
+}
+
+void Pad::press(SDL_GameControllerButton button) {
+    hold(button);
+    SDL_JoystickUpdate();
+    hold(button, false);
+    SDL_JoystickUpdate();
+}
+
+void Pad::stick(SDL_GameControllerAxis axis, int value) {
+    SDL_JoystickSetVirtualAxis(joystick_, axis, static_cast<Sint16>(value));
+    SDL_JoystickUpdate();
+}
+
 } // namespace inject

@@ -30,4 +30,24 @@ void wheel(int notches, bool flipped = false);
 void window(SDL_WindowEventID what);
 void quit();
 
+// A pad of SDL's virtual joystick driver, which maps it as a standard
+// controller: what it does reaches the game as a real pad's would. The
+// game's pads must have been started (set_pad_keys).
+class Pad {
+  public:
+    Pad();  // plugged in; the game opens it at its next pump
+    ~Pad(); // unplugged
+    Pad(const Pad&) = delete;
+    Pad& operator=(const Pad&) = delete;
+
+    // Pressed and released, each change queued for the game's next pump.
+    void press(SDL_GameControllerButton button);
+    // Held (or let go) until the next change; the game sees it when it pumps.
+    void hold(SDL_GameControllerButton button, bool down = true);
+    void stick(SDL_GameControllerAxis axis, int value);
+
+  private:
+    SDL_Joystick* joystick_;
+};
+
 } // namespace inject

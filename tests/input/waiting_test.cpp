@@ -1,10 +1,15 @@
 #include "input/input.h"
-#include "platform/platform.h"
+#include "input/pads.h"
+#include "platform/internal.h"
+#include "system/messages.h"
 #include "tests/input/input_fixture.h"
 #include "tests/input/sdl_injector.h"
+#include "tests/support/scratch_folder.h"
 
 #include <atomic>
+#include <fstream>
 #include <functional>
+#include <memory>
 #include <thread>
 
 namespace {
@@ -59,4 +64,69 @@ TEST_F(Waiting, WaitCharTakesACharacterTypedAfterTheCall) {
     inject::text("o");
     Deliverer deliverer([] { inject::text("q"); });
     EXPECT_EQ(wait_char(), 'q');
+}
+
+bool waits_end_on_pads = false;
+
+PadKeys pad_a_is_enter() {
+    PadKeys keys;
+    keys.keys[static_cast<int>(PadControl::A)] = 13;
+    keys.ends_key_waits = waits_end_on_pads;
+    return keys;
+}
+
+// Waits up to three seconds for `flag`; false if it never came.
+bool within_seconds(const std::atomic<bool>& flag) {
+    for (int i = 0; i < 60 && !flag.load(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    return flag.load();
+}
+
+// SDL reads pads only when pumped, and a pad's press wakes no wait by itself:
+// the wait must pump by itself while pads are open.
+TEST_F(Waiting, WaitKeyEndsOnAPadOnlyWhereThePadsSaySo) {
+    set_pad_keys(pad_a_is_enter);
+    inject::Pad pad;
+    pump_messages();
+    for (bool pads_end_it : {false, true}) {
+        waits_end_on_pads = pads_end_it;
+        std::atomic<bool> returned{false};
+        std::thread player([&] {
+            for (int i = 0; i < 10; ++i) {
+                pad.hold(SDL_CONTROLLER_BUTTON_A, i % 2 == 0);
+                std::this_thread::sleep_for(std::chrono::milliseconds(40));
+            }
+            if (pads_end_it && within_seconds(returned)) return;
+            inject::tap(SDL_SCANCODE_Z);
+            platform::post_notice(0);
+        });
+        EXPECT_EQ(wait_key(), pads_end_it ? 13 : 90);
+        returned.store(true);
+        player.join();
+        EXPECT_EQ(key_hit(13), 0) << "no press outlives the wait";
+    }
+    set_pad_keys(nullptr);
+}
+
+TEST_F(Waiting, AWaitWakesWhenAnInputDeviceAppears) {
+    platform::start_pads();
+    pump_messages();
+    ASSERT_EQ(platform::open_pad_count(), 0);
+    ScratchFolder devices;
+    platform::detail::watch_input_devices(devices.path().c_str());
+    std::unique_ptr<inject::Pad> pad;
+    std::atomic<bool> woken{false};
+    std::thread plug([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        pad = std::make_unique<inject::Pad>(); // queued for SDL, waking nothing
+        std::ofstream(devices.file("event7"));
+        if (!within_seconds(woken)) platform::post_notice(0);
+    });
+    const auto start = std::chrono::steady_clock::now();
+    wait_messages();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    woken.store(true);
+    plug.join();
+    EXPECT_EQ(platform::open_pad_count(), 1);
+    platform::detail::watch_input_devices("/dev/input");
 }

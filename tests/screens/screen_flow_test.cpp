@@ -7,6 +7,8 @@
 #include "input/input.h"
 #include "input/startup.h"
 #include "platform/platform.h"
+#include "program/game_loop.h"
+#include "program/pad_keys.h"
 #include "screens/character_select.h"
 #include "screens/key_names.h"
 #include "screens/key_setup.h"
@@ -14,13 +16,16 @@
 #include "screens/score_tables.h"
 #include "screens/title_menu.h"
 #include "system/event.h"
+#include "system/messages.h"
 #include "tests/input/sdl_injector.h"
 #include "tests/support/recording_render_driver.h"
 
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -137,11 +142,17 @@ TEST_F(Screens, AHugeNameFromTheScoreFileCostsTheTitleNoMoreThanALongOne) {
 }
 
 TEST_F(Screens, KeySetupBindsThreeKeysAndRefusesP) {
+    set_pad_keys(title_pad_keys);
+    inject::Pad pad; // whose presses are no keys to bind
     // Each prompt waits for a key pressed after it appears, so the presses
     // come from another thread, a little after each prompt.
-    std::thread player([] {
-        auto press_later = [](SDL_Scancode code, SDL_Keycode sym) {
-            platform::sleep_ms(150);
+    std::thread player([&pad] {
+        auto press_later = [&pad](SDL_Scancode code, SDL_Keycode sym) {
+            platform::sleep_ms(100);
+            pad.hold(SDL_CONTROLLER_BUTTON_A);
+            platform::sleep_ms(50);
+            pad.hold(SDL_CONTROLLER_BUTTON_A, false);
+            platform::sleep_ms(50);
             inject::tap(code, sym);
             platform::post_notice(0); // wakes the waiting main thread
         };
@@ -158,6 +169,93 @@ TEST_F(Screens, KeySetupBindsThreeKeysAndRefusesP) {
     EXPECT_EQ(key_name(key_left), "Shift (Left)");
     EXPECT_EQ(display_.driver().named("present_frame").size(), 4u)
         << "the dimmed title, three prompts";
+    EXPECT_EQ(key_hit(13), 0) << "nor do they act once the keys are bound";
+}
+
+// Pads, row by row of README's table, each screen driven by a pad alone.
+using inject::Pad;
+
+TEST_F(Screens, TitleAndNameEntryByPad) {
+    set_pad_keys(title_pad_keys);
+    Pad pad;
+    FrameScript script({{55, [&] { pad.press(SDL_CONTROLLER_BUTTON_DPAD_LEFT); }},
+                        {56, [&] { pad.press(SDL_CONTROLLER_BUTTON_A); }}, // name entry
+                        {58, [] { inject::text("Pia"); }},
+                        {63, [&] { pad.press(SDL_CONTROLLER_BUTTON_B); }}, // nothing here
+                        {64, [&] { pad.press(SDL_CONTROLLER_BUTTON_BACK); }},
+                        {66, [&] { pad.press(SDL_CONTROLLER_BUTTON_START); }}, // accepts
+                        {68, [&] { pad.stick(SDL_CONTROLLER_AXIS_LEFTX, 30000); }},
+                        {69, [&] { pad.press(SDL_CONTROLLER_BUTTON_B); }},
+                        {72, [&] { pad.press(SDL_CONTROLLER_BUTTON_BACK); }}}); // quits
+    run_title_menu();
+    EXPECT_EQ(player_name, "Pia");
+    EXPECT_EQ(quit_requested, 1);
+    EXPECT_GE(script.frames(), 72 + 52) << "neither B nor the Escape typed in the name quit";
+}
+
+TEST_F(Screens, PadRightNeverMovesTheTitlePointerLeft) {
+    key_left = 39; // so the Right arrow moves the pointer left here
+    key_right = 37;
+    set_pad_keys(title_pad_keys);
+    Pad pad;
+    FrameScript script({{55, [&] { pad.press(SDL_CONTROLLER_BUTTON_DPAD_RIGHT); }},
+                        {56, [&] { pad.press(SDL_CONTROLLER_BUTTON_A); }}});
+    run_title_menu();
+    EXPECT_EQ(quit_requested, 0) << "still on the centre entry, a game starts";
+}
+
+TEST_F(Screens, CharacterSelectByPadWithDropBoundToUp) {
+    key_drop = 38;
+    const std::string here = std::filesystem::current_path();
+    ASSERT_EQ(chdir(ORVESSA_PROGRAM_DIR), 0); // where chars/ is
+    set_pad_keys(select_pad_keys);
+    Pad pad;
+    FrameScript script({{25, [&] { pad.press(SDL_CONTROLLER_BUTTON_DPAD_UP); }},
+                        {26, [&] { pad.stick(SDL_CONTROLLER_AXIS_LEFTX, 20000); }},
+                        {27, [&] { pad.press(SDL_CONTROLLER_BUTTON_B); }},
+                        {28, [&] { pad.press(SDL_CONTROLLER_BUTTON_BACK); }},
+                        {29, [&] { pad.press(SDL_CONTROLLER_BUTTON_A); }}});
+    EXPECT_EQ(run_character_select(), 42) << "up, right, chosen: A did not move up";
+    ASSERT_EQ(chdir(here.c_str()), 0);
+}
+
+TEST_F(Screens, PlayPauseAndGameOverByPadWhateverTheBindings) {
+    set_pad_keys(play_pad_keys);
+    Pad pad;
+    pump_messages(); // the game opens it
+    auto frame_after = [&](std::initializer_list<SDL_GameControllerButton> buttons) {
+        for (auto button : buttons) pad.press(button);
+        return read_play_keys();
+    };
+    key_left = 90;
+    key_drop = 37; // the Left arrow drops
+    EXPECT_FALSE(frame_after({SDL_CONTROLLER_BUTTON_DPAD_LEFT}));
+    EXPECT_EQ(cursor_column, 3);
+    EXPECT_FALSE(frame_after({SDL_CONTROLLER_BUTTON_A}));
+    EXPECT_EQ(runes_dropped, 1);
+    // Left and drop on one key: the key only moves, and so does pad left;
+    // A then has no key of its own and does nothing.
+    key_left = 37;
+    EXPECT_FALSE(frame_after({SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_B,
+                              SDL_CONTROLLER_BUTTON_BACK, SDL_CONTROLLER_BUTTON_X}));
+    EXPECT_FALSE(frame_after({SDL_CONTROLLER_BUTTON_DPAD_LEFT}));
+    EXPECT_EQ(cursor_column, 2);
+    EXPECT_EQ(runes_dropped, 1);
+    EXPECT_TRUE(frame_after({SDL_CONTROLLER_BUTTON_START})) << "pauses";
+
+    set_pad_keys(pause_pad_keys);
+    for (auto button : {SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_DPAD_LEFT})
+        pad.press(button);
+    EXPECT_EQ(key_hit(27) + key_hit(80), 0);
+    pad.press(SDL_CONTROLLER_BUTTON_B);
+    pad.press(SDL_CONTROLLER_BUTTON_BACK);
+    EXPECT_EQ(key_hit(27), 2) << "gives up";
+    pad.press(SDL_CONTROLLER_BUTTON_START);
+    EXPECT_EQ(key_hit(80), 1) << "resumes";
+
+    set_pad_keys(game_over_pad_keys);
+    pad.press(SDL_CONTROLLER_BUTTON_Y);
+    EXPECT_EQ(key_hit(13), 1) << "any button ends the wait for a key";
 }
 
 TEST(CharacterSelect, HoneycombPlacesAndCursorBounds) {

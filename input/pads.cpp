@@ -1,0 +1,43 @@
+// Pad presses into the key presses they stand for.
+#include "input/pads.h"
+#include "input/polled_state.h"
+
+namespace {
+
+PadKeysSource keys_source = nullptr;
+
+PadKeys keys_now() {
+    return keys_source ? keys_source() : PadKeys{};
+}
+
+bool types_character(int key) {
+    return key == 8 || key == 9 || key == 13 || key == 27;
+}
+
+void emit_from_pad(int id, int key) {
+    emit_event(create_event(id, pad_source(), key, 0, 0, 0));
+}
+
+} // namespace
+
+void set_pad_keys(PadKeysSource source) {
+    keys_source = source;
+    if (source) platform::start_pads();
+}
+
+const std::shared_ptr<void>& pad_source() {
+    static const std::shared_ptr<void> source = std::make_shared<char>();
+    return source;
+}
+
+void press_pad_control(int control) {
+    if (control < 0 || control >= platform::pad_control_count) return;
+    const int key = keys_now().keys[control];
+    if (key < 1 || key > 255) return;
+    emit_from_pad(EVENT_KEY_DOWN, key);
+    if (types_character(key)) emit_from_pad(EVENT_KEY_CHAR, key);
+}
+
+bool pads_end_key_waits() {
+    return keys_now().ends_key_waits;
+}
