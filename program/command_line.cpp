@@ -1,9 +1,12 @@
 #include "program/command_line.h"
 
-#include "platform/platform.h"
+#include "screens/character_select.h"
+#include "screens/score_tables.h"
+#include "system/game_files.h"
 
 #include <cstdlib>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -63,20 +66,30 @@ std::string usage_text() {
 }
 
 std::string help_text() {
-    const std::string folder = platform::program_folder();
+    // Asked before start-up: the layout is decided here first (nothing is made).
+    choose_game_file_layout();
+    std::string score_file = score_file_location();
+    if (score_file.empty()) score_file = "(none: neither XDG_DATA_HOME nor HOME is set)";
+    std::string files = "\nFiles:\n  " + score_file + "\n      the high-score tables\n";
+    const std::vector<std::string> folders = character_folders();
+    for (size_t i = 0; i < folders.size(); ++i)
+        files += "  " + folders[i] +
+                 (folders.size() == 1 ? "\n      the characters\n"
+                  : i == 0            ? "\n      your own characters, used first\n"
+                                      : "\n      the installed characters\n");
     return usage_text() +
-           "\nKeys:\n"
-           "  Left, Right   move the drop cursor; in the menus, move the pointer\n"
-           "  Space         drop the rune; on the character select, choose\n"
-           "  P             pause and resume\n"
-           "  Escape        give up a paused game; quit from the title screen\n"
-           "  Enter         open the title entry under the pointer; choose a character\n"
-           "  F11, Alt+Enter  full screen or a window, at any time\n"
-           "Left, right and drop can be rebound from the title screen.\n"
-           "\nFiles:\n"
-           "  " +
-           folder +
-           "scores.dat   the high-score tables\n"
-           "  " +
-           folder + "chars/       the characters\n";
+           "\nKeys (and a game controller's buttons):\n"
+           "  Left, Right (d-pad, left stick)  move the drop cursor; in the menus, move\n"
+           "                                   the pointer\n"
+           "  Up, Down (d-pad, left stick)     move on the character select\n"
+           "  Space (A)                        drop the rune; choose a character\n"
+           "  P (Start)                        pause and resume\n"
+           "  Escape (B or Back)               give up a paused game; Escape (Back)\n"
+           "                                   quits from the title screen\n"
+           "  Enter (A or Start)               open the title entry under the pointer;\n"
+           "                                   choose a character; end the name\n"
+           "  F11, Alt+Enter                   full screen or a window, at any time\n"
+           "Left, right and drop can be rebound from the title screen; a pad's buttons\n"
+           "keep their meaning whatever the bindings.\n" +
+           files;
 }
