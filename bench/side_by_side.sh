@@ -8,13 +8,14 @@
 # A program folder holds an orvessa and its chars/ (build/, or a copy of an
 # older build); an option after a colon is passed to it ("build:--scale=1",
 # "build:--fullscreen"). All run on one 1920 x 1080 Xvfb with a window
-# manager, so a window opens at twice the size unless told. For each: CPU of the whole process (every thread, llvmpipe's
-# included; utime + stime from /proc/PID/stat) on the title, on the select
-# screen and over the stretch of play, then the game played on to game over,
-# back to the title and into a second game, and the peak resident memory of
-# that whole session (VmHWM). frozen-bubble --solo gets the same stretch of
-# play (it fires by itself) and its peak over it. Needs xdotool and, for the
-# peer, the frozen-bubble package. Prints a table; measures, never judges.
+# manager, so a window opens at twice the size unless told. For each: CPU of
+# the whole process (every thread, llvmpipe's included; utime + stime from
+# /proc/PID/stat) on the title, on the select screen and over the stretch of
+# play, then the game played on to game over, back to the title and into a
+# second game, and the peak resident memory of that whole session (VmHWM).
+# frozen-bubble --solo gets the same stretch of play (it fires by itself) and
+# its peak over it. Needs xdotool, openbox and, for the peer, the
+# frozen-bubble package. Prints a table; measures, never judges.
 set -euo pipefail
 play_seconds=20
 if [[ "${1:-}" =~ ^[0-9]+$ ]]; then

@@ -97,6 +97,26 @@ pixel() {
         sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
 }
 
+# Drops a rune into every column in turn, sweeping right and then left,
+# until the caller's `ended` holds or $1 seconds have passed (then it
+# fails). `after_sweep`, when the caller defines it, runs after each sweep
+# with $sweeps counting them.
+sweep_until_ended() {
+    local limit=$1 started=$SECONDS move
+    sweeps=0
+    while ! ended && (( SECONDS - started < limit )); do
+        for move in Right Right Right Right Right Right Right Right Left Left Left Left Left Left Left Left; do
+            keys space
+            ended && break 2
+            keys "$move"
+        done
+        (( ++sweeps ))
+        if declare -F after_sweep >/dev/null; then after_sweep; fi
+    done
+    ended || fail "the game had not ended after $limit s ($sweeps sweeps)"
+    echo "the game ended after $(( SECONDS - started )) s ($sweeps sweeps)"
+}
+
 # A score file whose entries any game beats.
 seed_low_scores() {
     printf 'Low one\r\n\x03\x00\x00\x00Low two\r\n\x02\x00\x00\x00Low three\r\n\x01\x00\x00\x00Eff one\r\n\x03\x00\x00\x00Eff two\r\n\x02\x00\x00\x00Eff three\r\n\x01\x00\x00\x00' \

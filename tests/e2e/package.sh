@@ -134,17 +134,7 @@ shot 03-playing-own-character
 # fills and the score file is rewritten.
 before=$(stat -c %i "$mine/scores.dat")
 ended() { [[ "$(stat -c %i "$mine/scores.dat")" != "$before" ]]; }
-limit=${PACKAGE_GAME_LIMIT:-300}
-started=$SECONDS
-while ! ended && (( SECONDS - started < limit )); do
-    for move in Right Right Right Right Right Right Right Right Left Left Left Left Left Left Left Left; do
-        keys space
-        ended && break 2
-        keys "$move"
-    done
-done
-ended || fail "the game had not ended after $limit s"
-echo "the game ended after $(( SECONDS - started )) s"
+sweep_until_ended "${PACKAGE_GAME_LIMIT:-300}"
 sleep 3
 shot 04-game-over
 keys Return

@@ -83,18 +83,8 @@ sleep 2.5
 # fills or the time limit (seconds) runs out, not for a count of drops.
 limit=${PLAY_THROUGH_GAME_LIMIT:-600}
 ended() { [[ "$(md5sum <"$scratch/game/scores.dat")" != "$before" ]]; }
-started=$SECONDS
-round=0
-while ! ended && (( SECONDS - started < limit )); do
-    for move in Right Right Right Right Right Right Right Right Left Left Left Left Left Left Left Left; do
-        keys space
-        ended && break 2
-        keys "$move"
-    done
-    (( ++round == 3 )) && shot 10-busy-board
-done
-ended || fail "the game had not ended after $limit s ($round sweeps)"
-echo "the game ended after $(( SECONDS - started )) s ($round sweeps)"
+after_sweep() { if (( sweeps == 3 )); then shot 10-busy-board; fi; }
+sweep_until_ended "$limit"
 sleep 3
 shot 11-game-over
 keys Return
