@@ -94,7 +94,7 @@ class TGLRenderDriver : public TRenderDriver, public std::enable_shared_from_thi
     bool shortcuts_ = true;
     bool clear_pending_ = false;
     bool top_row_first_ = false; // the frame's rows run top down in OpenGL's rows
-    bool blending_on_ = false; // GL_BLEND as last set
+    bool blending_on_ = false;   // GL_BLEND as last set
     bool scissor_ = false;
     unsigned read_framebuffer_ = 0; // for copying texels; made on first use
     int read_framebuffer_seq_ = 0;  // the display opening it was made in
