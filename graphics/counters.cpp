@@ -9,6 +9,7 @@ std::atomic<int> live_textures{0};
 std::atomic<std::int64_t> frames{0};
 std::atomic<std::int64_t> longest_interval_us{0};
 std::atomic<std::int64_t> late{0};
+std::atomic<const char*> route{nullptr};
 // Main thread only: when the previous frame left.
 std::int64_t last_frame_us = -1;
 
@@ -20,6 +21,15 @@ std::int64_t now_us() {
 }
 
 } // namespace
+
+const char* picture_route() {
+    const char* name = route.load(std::memory_order_relaxed);
+    return name ? name : "none";
+}
+
+void note_picture_route(const char* name) {
+    route.store(name, std::memory_order_relaxed);
+}
 
 int live_texture_count() {
     return live_textures.load(std::memory_order_relaxed);

@@ -18,7 +18,13 @@ std::int64_t take_longest_frame_interval_us();
 // Frames presented more than 20 ms after the frame before, since the start.
 std::int64_t late_frames();
 
+// How the open display's picture reaches the screen ("window", "gl-scaled",
+// "cpu-scaled"), or "none".
+const char* picture_route();
+
 // For the graphics layer itself.
 void note_texture_made();
 void note_textures_gone(int count);
 void note_frame_presented();
+// Null when the display closes.
+void note_picture_route(const char* route);

@@ -194,6 +194,7 @@ void select_display(const DrawStateRef& display) {
     d.current = display;
     driver->select_display(display);
     if (!display->validated) validate(*display);
+    driver->set_blend(display->blend_mode);
     driver->set_viewport(display->viewport_x, display->viewport_y, display->viewport_width,
                          display->viewport_height);
     driver->set_transform(display->matrix_ix, display->matrix_iy, display->matrix_jx,

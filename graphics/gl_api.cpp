@@ -2,6 +2,10 @@
 
 #include "platform/platform.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <type_traits>
+
 GLApi& gl() {
     static auto* table = new GLApi;
     return *table;
@@ -28,7 +32,82 @@ void load_optional() {
     look_up(o.BlitFramebuffer, "glBlitFramebuffer");
     look_up(o.ClearBufferfv, "glClearBuffer"
                              "fv");
+    look_up(o.ClipControl, "glClipControl");
 }
+
+#ifdef ORVESSA_GL_CHECKS
+// The entry points as looked up, called by the checking ones in the tables.
+template <typename Table> Table& real() {
+    static auto* table = new Table;
+    return *table;
+}
+
+// Between Begin and End asking for the error is itself an error; the
+// primitive is checked once it ends.
+bool inside_primitive = false;
+
+void check(const char* name) {
+    if (inside_primitive) return;
+    const GLenum error = real<GLApi>().GetError();
+    if (error == GL_NO_ERROR) return;
+    std::fprintf(stderr, "OpenGL error 0x%04x after gl%s\n", error, name);
+    std::abort();
+}
+
+template <typename Table, auto Member, const char* Name, typename F> struct Checked;
+template <typename Table, auto Member, const char* Name, typename R, typename... A>
+struct Checked<Table, Member, Name, R (*)(A...)> {
+    static R call(A... args) {
+        if constexpr (std::is_same_v<Table, GLApi>) {
+            if constexpr (Member == &GLApi::Begin) inside_primitive = true;
+            if constexpr (Member == &GLApi::End) inside_primitive = false;
+        }
+        if constexpr (std::is_void_v<R>) {
+            (real<Table>().*Member)(args...);
+            check(Name);
+        } else {
+            R result = (real<Table>().*Member)(args...);
+            check(Name);
+            return result;
+        }
+    }
+};
+
+#define ORV_GL_NAME(name) constexpr char name##_name[] = #name;
+ORV_GL_FUNCTIONS(ORV_GL_NAME)
+#undef ORV_GL_NAME
+constexpr char GenFramebuffers_name[] = "GenFramebuffers";
+constexpr char DeleteFramebuffers_name[] = "DeleteFramebuffers";
+constexpr char BindFramebuffer_name[] = "BindFramebuffer";
+constexpr char FramebufferTexture2D_name[] = "FramebufferTexture2D";
+constexpr char CheckFramebufferStatus_name[] = "CheckFramebufferStatus";
+constexpr char BlitFramebuffer_name[] = "BlitFramebuffer";
+constexpr char ClearBufferfv_name[] = "ClearBufferfv";
+constexpr char ClipControl_name[] = "ClipControl";
+
+template <typename Table, auto Member, const char* Name> void wrap(Table& table) {
+    using F = std::remove_reference_t<decltype(table.*Member)>;
+    (real<Table>().*Member) = table.*Member;
+    if (table.*Member) table.*Member = &Checked<Table, Member, Name, F>::call;
+}
+
+void check_every_call() {
+    GLApi& g = gl();
+#define ORV_GL_WRAP(name) wrap<GLApi, &GLApi::name, name##_name>(g);
+    ORV_GL_FUNCTIONS(ORV_GL_WRAP)
+#undef ORV_GL_WRAP
+    g.GetError = real<GLApi>().GetError; // the checks' own question
+    GLOptionalApi& o = gl_optional();
+    wrap<GLOptionalApi, &GLOptionalApi::GenFramebuffers, GenFramebuffers_name>(o);
+    wrap<GLOptionalApi, &GLOptionalApi::DeleteFramebuffers, DeleteFramebuffers_name>(o);
+    wrap<GLOptionalApi, &GLOptionalApi::BindFramebuffer, BindFramebuffer_name>(o);
+    wrap<GLOptionalApi, &GLOptionalApi::FramebufferTexture2D, FramebufferTexture2D_name>(o);
+    wrap<GLOptionalApi, &GLOptionalApi::CheckFramebufferStatus, CheckFramebufferStatus_name>(o);
+    wrap<GLOptionalApi, &GLOptionalApi::BlitFramebuffer, BlitFramebuffer_name>(o);
+    wrap<GLOptionalApi, &GLOptionalApi::ClearBufferfv, ClearBufferfv_name>(o);
+    wrap<GLOptionalApi, &GLOptionalApi::ClipControl, ClipControl_name>(o);
+}
+#endif
 
 } // namespace
 
@@ -42,5 +121,8 @@ bool load_gl_api() {
 #undef ORV_GL_LOAD
     if (complete) gl() = loaded;
     load_optional();
+#ifdef ORVESSA_GL_CHECKS
+    if (complete) check_every_call();
+#endif
     return complete;
 }

@@ -25,6 +25,8 @@
     X(Enable)                                                                                      \
     X(End)                                                                                         \
     X(GenTextures)                                                                                 \
+    X(GetError)                                                                                    \
+    X(GetString)                                                                                   \
     X(GetTexImage)                                                                                 \
     X(GetTexLevelParameteriv)                                                                      \
     X(LineWidth)                                                                                   \
@@ -61,6 +63,7 @@ struct GLOptionalApi {
     PFNGLCHECKFRAMEBUFFERSTATUSPROC CheckFramebufferStatus = nullptr;
     PFNGLBLITFRAMEBUFFERPROC BlitFramebuffer = nullptr;
     PFNGLCLEARBUFFERFVPROC ClearBufferfv = nullptr;
+    PFNGLCLIPCONTROLPROC ClipControl = nullptr;
 
     bool has_framebuffers() const {
         return GenFramebuffers && DeleteFramebuffers && BindFramebuffer && FramebufferTexture2D &&
@@ -75,4 +78,9 @@ GLOptionalApi& gl_optional();
 
 // Fills the table from the current context. False (and the table left
 // empty) when an entry point is missing.
+//
+// Built with ORVESSA_GL_CHECKS (the sanitizer build), every entry point
+// asks for OpenGL's error after the call and ends the program with the
+// call's name when there is one: a call made in the wrong state shows as a
+// failing test, not as a wrong picture.
 bool load_gl_api();

@@ -47,9 +47,9 @@ int TGLAtlas::page_with_room(TGLRenderDriver& driver, int cell_size) {
 
 AtlasSlot TGLAtlas::place(TGLRenderDriver& driver, const PixmapRef& pixels) {
     AtlasSlot slot;
-    if (seq_ != display_seq()) {
+    if (!made_.current()) {
         pages_.clear();
-        seq_ = display_seq();
+        made_.take();
     }
     if (!pixels || !fits(pixels->width, pixels->height)) return slot;
     const int cell_size = cell_size_for(pixels->width, pixels->height);
@@ -75,7 +75,7 @@ AtlasSlot TGLAtlas::place(TGLRenderDriver& driver, const PixmapRef& pixels) {
 }
 
 void TGLAtlas::release(TGLRenderDriver& driver, const AtlasSlot& slot) {
-    if (seq_ != display_seq() || !slot.texture || slot.page < 0 ||
+    if (!made_.current() || !slot.texture || slot.page < 0 ||
         slot.page >= static_cast<int>(pages_.size()))
         return;
     Page& page = pages_[static_cast<std::size_t>(slot.page)];

@@ -8,6 +8,7 @@
 // the same result; every other draw still uses the picture's own texture.
 #pragma once
 
+#include "graphics/display_internal.h"
 #include "graphics/pixmap.h"
 
 #include <vector>
@@ -53,6 +54,6 @@ class TGLAtlas {
     int page_with_room(TGLRenderDriver& driver, int cell_size);
 
     // The pages of an earlier opening of the display went with it.
-    int seq_ = 0;
+    DisplayStamp made_;
     std::vector<Page> pages_;
 };

@@ -6,20 +6,21 @@
 namespace {
 
 // A colour texture of that size with a framebuffer around it, in the byte
-// order of a window's own pixels, so that copies between them convert nothing.
-bool make_target(int width, int height, unsigned& framebuffer, unsigned& texture) {
+// order of a window's own pixels, so that copies between them convert
+// nothing. Leaves the new framebuffer bound for drawing.
+bool make_target(int width, int height, unsigned& framebuffer, unsigned& texture,
+                 TGLState& state) {
     const GLOptionalApi& fb = gl_optional();
     gl().GenTextures(1, &texture);
-    gl().BindTexture(GL_TEXTURE_2D, texture);
+    state.bind_texture(texture);
     gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     gl().TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE,
                     nullptr);
-    gl().BindTexture(GL_TEXTURE_2D, 0);
     fb.GenFramebuffers(1, &framebuffer);
-    fb.BindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    fb.FramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
-    return fb.CheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    state.bind_draw_framebuffer(framebuffer);
+    fb.FramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
+    return fb.CheckFramebufferStatus(GL_DRAW_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
 }
 
 void drop_target(unsigned& framebuffer, unsigned& texture) {
@@ -30,35 +31,35 @@ void drop_target(unsigned& framebuffer, unsigned& texture) {
 
 // Black where the picture does not reach: a rectangle of the window, in
 // OpenGL's rows (counted from the bottom).
-void blacken(int x, int y, int width, int height) {
+void blacken(int x, int y, int width, int height, TGLState& state) {
     if (width <= 0 || height <= 0) return;
     static const GLfloat black[4] = {0, 0, 0, 1};
-    gl().Scissor(x, y, width, height);
+    state.set_clip({true, x, y, width, height});
     gl_optional().ClearBufferfv(GL_COLOR, 0, black);
 }
 
 } // namespace
 
-bool TGLCompositor::make(int width, int height) {
-    forget();
+bool TGLCompositor::make(int width, int height, TGLState& state) {
+    release();
     if (!gl_optional().has_framebuffers() || !gl_optional().ClearBufferfv) return false;
     width_ = width;
     height_ = height;
-    if (make_target(width, height, framebuffer_, texture_)) return true;
+    if (make_target(width, height, framebuffer_, texture_, state)) return true;
+    state.forget_texture(texture_);
     drop_target(framebuffer_, texture_);
-    gl_optional().BindFramebuffer(GL_FRAMEBUFFER, 0);
+    state.bind_draw_framebuffer(0);
     return false;
 }
 
-void TGLCompositor::bind() const {
-    if (gl_optional().BindFramebuffer) gl_optional().BindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
-}
-
-unsigned TGLCompositor::whole_picture(int whole) {
+unsigned TGLCompositor::whole_picture(int whole, TGLState& state) {
     if (whole != whole_) {
+        state.forget_texture(whole_texture_);
         drop_target(whole_framebuffer_, whole_texture_);
         whole_ = 0;
-        if (!make_target(width_ * whole, height_ * whole, whole_framebuffer_, whole_texture_)) {
+        if (!make_target(width_ * whole, height_ * whole, whole_framebuffer_, whole_texture_,
+                         state)) {
+            state.forget_texture(whole_texture_);
             drop_target(whole_framebuffer_, whole_texture_);
             return 0;
         }
@@ -67,49 +68,53 @@ unsigned TGLCompositor::whole_picture(int whole) {
     return whole_framebuffer_;
 }
 
-void TGLCompositor::show(platform::Window* window) {
+void TGLCompositor::show(platform::Window* window, TGLState& state) {
     const GLOptionalApi& fb = gl_optional();
     const platform::PictureRect rect = platform::picture_rect(window);
     const int ww = rect.window_width, wh = rect.window_height;
-    // The window counts rows from the bottom: the picture's top row goes
-    // to the top of its rectangle.
+    // OpenGL's rows of the picture's rectangle, counted from the bottom.
     const int top = wh - rect.y, bottom = wh - rect.y - rect.height;
-    fb.BindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-    gl().Enable(GL_SCISSOR_TEST);
-    blacken(0, 0, rect.x, wh);
-    blacken(rect.x + rect.width, 0, ww - rect.x - rect.width, wh);
-    blacken(rect.x, top, rect.width, wh - top);
-    blacken(rect.x, 0, rect.width, bottom);
-    gl().Disable(GL_SCISSOR_TEST);
+    const GLClip clip = state.clip();
+    state.bind_draw_framebuffer(0);
+    blacken(0, 0, rect.x, wh, state);
+    blacken(rect.x + rect.width, 0, ww - rect.x - rect.width, wh, state);
+    blacken(rect.x, top, rect.width, wh - top, state);
+    blacken(rect.x, 0, rect.width, bottom, state);
+    state.set_clip({}); // blits obey the clip box too
 
     unsigned source = framebuffer_;
     int source_width = width_, source_height = height_;
     const bool exact =
         rect.whole >= 1 && rect.width == width_ * rect.whole && rect.height == height_ * rect.whole;
     if (!exact && rect.whole >= 2) {
-        if (unsigned whole = whole_picture(rect.whole)) {
-            fb.BindFramebuffer(GL_DRAW_FRAMEBUFFER, whole);
+        if (unsigned whole = whole_picture(rect.whole, state)) {
+            state.bind_read_framebuffer(framebuffer_);
+            state.bind_draw_framebuffer(whole);
             fb.BlitFramebuffer(0, 0, width_, height_, 0, 0, width_ * rect.whole,
                                height_ * rect.whole, GL_COLOR_BUFFER_BIT, GL_NEAREST);
-            fb.BindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+            state.bind_draw_framebuffer(0);
             source = whole;
             source_width = width_ * rect.whole;
             source_height = height_ * rect.whole;
         }
     }
-    fb.BindFramebuffer(GL_READ_FRAMEBUFFER, source);
-    fb.BlitFramebuffer(0, 0, source_width, source_height, rect.x, top, rect.x + rect.width, bottom,
-                       GL_COLOR_BUFFER_BIT, exact ? GL_NEAREST : GL_LINEAR);
-    bind();
+    state.bind_read_framebuffer(source);
+    // A picture kept top row first goes to the top of the rectangle.
+    const bool flip = state.picture_top_first();
+    fb.BlitFramebuffer(0, 0, source_width, source_height, rect.x, flip ? top : bottom,
+                       rect.x + rect.width, flip ? bottom : top, GL_COLOR_BUFFER_BIT,
+                       exact ? GL_NEAREST : GL_LINEAR);
+    state.bind_picture();
+    state.set_clip(clip);
 }
 
-PixmapRef TGLCompositor::read_window(platform::Window* window) const {
+PixmapRef TGLCompositor::read_window(platform::Window* window, TGLState& state) const {
     const platform::PictureRect rect = platform::picture_rect(window);
     PixmapRef pixels = create_pixmap(rect.window_width, rect.window_height, FORMAT_RGBA8888, 4);
-    gl_optional().BindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    state.bind_read_framebuffer(0);
     gl().PixelStorei(GL_PACK_ALIGNMENT, 4);
     gl().ReadPixels(0, 0, pixels->width, pixels->height, GL_RGBA, GL_UNSIGNED_BYTE, pixels->pixels);
-    bind();
+    state.bind_picture();
     // The window counts rows from the bottom.
     PixmapRef flipped = create_pixmap(pixels->width, pixels->height, FORMAT_RGBA8888, 4);
     for (int y = 0; y < pixels->height; ++y)
@@ -117,7 +122,8 @@ PixmapRef TGLCompositor::read_window(platform::Window* window) const {
     return flipped;
 }
 
-void TGLCompositor::forget() {
-    framebuffer_ = texture_ = whole_framebuffer_ = whole_texture_ = 0;
+void TGLCompositor::release() {
+    drop_target(framebuffer_, texture_);
+    drop_target(whole_framebuffer_, whole_texture_);
     whole_ = 0;
 }

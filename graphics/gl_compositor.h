@@ -1,12 +1,12 @@
-// The picture of a scaled window: composed offscreen at the display's own
-// size and shown scaled into the window at every flip.
+// The picture of a scaled window on a GPU: composed offscreen at the
+// display's own size and shown scaled into the window at every flip.
 //
 // The game draws 640 x 480 whatever the window's size, so every pixel it
-// reads back (captures) is the same at any size. The picture is kept with
-// its top row first in memory, as a window's is, so that showing it at its
-// own size is a plain copy for a software rasteriser.
+// reads back (captures) is the same at any size. The picture is drawn into a
+// framebuffer object exactly as into a window, and scaled when shown.
 #pragma once
 
+#include "graphics/gl_state.h"
 #include "graphics/pixmap.h"
 
 namespace platform {
@@ -16,21 +16,18 @@ struct Window;
 class TGLCompositor {
   public:
     // Makes the offscreen picture for the current context. False when the
-    // OpenGL driver has no framebuffer objects: the window then shows the
-    // drawing as it is.
-    bool make(int width, int height);
-    // Drawing and reading go to the picture (or, when there is none, to the
-    // window).
-    void bind() const;
-    bool active() const { return framebuffer_ != 0; }
+    // OpenGL driver has no framebuffer objects.
+    bool make(int width, int height, TGLState& state);
+    // Where the game's drawing goes; 0 when there is no picture.
+    unsigned framebuffer() const { return framebuffer_; }
     // Fills the window's back buffer: the picture as large as it fits,
-    // whole multiples nearest and the rest smoothly, the rest black. The
-    // clip rectangle must be off. Leaves the picture bound.
-    void show(platform::Window* window);
+    // whole multiples nearest and the rest smoothly, the rest black. Leaves
+    // the state as it found it.
+    void show(platform::Window* window, TGLState& state);
     // The window's back buffer as show() left it, top row first (checks).
-    PixmapRef read_window(platform::Window* window) const;
-    // Its objects went with their context.
-    void forget();
+    PixmapRef read_window(platform::Window* window, TGLState& state) const;
+    // Deletes its objects; the context must be current.
+    void release();
 
   private:
     unsigned framebuffer_ = 0, texture_ = 0;
@@ -39,5 +36,5 @@ class TGLCompositor {
     int whole_ = 0;
     int width_ = 0, height_ = 0;
 
-    unsigned whole_picture(int whole);
+    unsigned whole_picture(int whole, TGLState& state);
 };

@@ -4,13 +4,42 @@
 #include "graphics/gl_api.h"
 #include "platform/platform.h"
 
+#include <cstring>
+
+namespace {
+
+// Rasterisers that draw on the CPU: Mesa's (llvmpipe, softpipe and the
+// classic swrast) and Windows' own OpenGL 1.1.
+bool renders_in_software() {
+    const char* renderer = reinterpret_cast<const char*>(gl().GetString(GL_RENDERER));
+    if (!renderer) return false;
+    for (const char* name : {"llvmpipe", "softpipe", "swrast", "Software Rasterizer", "GDI Generic"})
+        if (std::strstr(renderer, name)) return true;
+    return false;
+}
+
+const char* route_name(TGLGraphics::Route route) {
+    switch (route) {
+    case TGLGraphics::Route::Framebuffer:
+        return "gl-scaled";
+    case TGLGraphics::Route::Pixels:
+        return "cpu-scaled";
+    default:
+        return "window";
+    }
+}
+
+} // namespace
+
 void* TGLGraphics::driver() {
     return &TGLDisplayDriver::instance();
 }
 
 void TGLGraphics::close() {
     if (!window_) return;
-    compositor_.forget();
+    // The compositor's objects are deleted in their own context, while it lasts.
+    if (compositor_.framebuffer() && platform::make_current(window_)) compositor_.release();
+    note_picture_route(nullptr);
     TGLDisplayDriver::instance().forget(this);
     platform::close_window(window_);
     window_ = nullptr;
@@ -27,6 +56,32 @@ void TGLGraphics::texture_deleted() {
     if (textures_ == 0) return;
     --textures_;
     note_textures_gone(1);
+}
+
+void TGLGraphics::choose_route(TGLState& state, std::optional<Route> wanted) {
+    const bool pixels = wanted ? *wanted == Route::Pixels : renders_in_software();
+    const platform::PictureRoute shown = platform::show_scaled_window(
+        window_, pixels ? platform::PictureRoute::Pixels : platform::PictureRoute::OpenGL);
+    if (shown == platform::PictureRoute::Pixels) {
+        route_ = Route::Pixels;
+        pixels_.start(settings_.width, settings_.height);
+    } else if (wanted != Route::Window &&
+               compositor_.make(settings_.width, settings_.height, state)) {
+        route_ = Route::Framebuffer;
+    } else {
+        platform::stop_scaling(window_);
+    }
+    note_picture_route(route_name(route_));
+}
+
+void TGLGraphics::show(TGLState& state) {
+    if (route_ == Route::Framebuffer) compositor_.show(window_, state);
+    if (route_ == Route::Pixels) pixels_.show(window_, state);
+}
+
+PixmapRef TGLGraphics::read_window(TGLState& state) {
+    if (route_ == Route::Pixels) return pixels_.read_window(window_);
+    return compositor_.read_window(window_, state);
 }
 
 void TGLGraphics::warp_pointer(int x, int y) {
@@ -49,7 +104,8 @@ std::vector<TGraphicsMode> TGLDisplayDriver::display_modes() {
 }
 
 std::shared_ptr<TGLGraphics> TGLDisplayDriver::create_graphics(int width, int height, int depth,
-                                                               int hz, int flags) {
+                                                               int hz, int flags,
+                                                               TGLState& state) {
     platform::WindowSpec spec;
     spec.width = width;
     spec.height = height;
@@ -71,10 +127,15 @@ std::shared_ptr<TGLGraphics> TGLDisplayDriver::create_graphics(int width, int he
         platform::close_window(window);
         return nullptr;
     }
+    // A new context: nothing the driver recorded of the last one holds.
+    state.reset(0);
     int mode = depth != 0 ? TGraphics::MODE_FULLSCREEN : TGraphics::MODE_WINDOWED;
     auto graphics = std::make_shared<TGLGraphics>(
         window, mode, GraphicsSettings{width, height, depth, hz, flags});
-    if (spec.scaled && !graphics->compositor().make(width, height)) platform::stop_scaling(window);
+    if (spec.scaled)
+        graphics->choose_route(state, preferred_route_);
+    else
+        note_picture_route(route_name(TGLGraphics::Route::Window));
     current_ = graphics.get();
     return graphics;
 }
@@ -84,9 +145,9 @@ void TGLDisplayDriver::make_current(TGLGraphics* graphics) {
     platform::make_current(current_ ? current_->window() : nullptr);
 }
 
-void TGLDisplayDriver::flip(int sync) {
+void TGLDisplayDriver::flip(int sync, TGLState& state) {
     if (!current_) return;
-    if (current_->compositor().active()) current_->compositor().show(current_->window());
+    current_->show(state);
     // Where the driver refuses an interval, frames are simply swapped.
     platform::set_swap_interval(sync ? 1 : 0);
     platform::swap_window(current_->window());

@@ -27,12 +27,15 @@ DrawStateRef TGLRenderDriver::attach_display(void*, int) {
 }
 
 DrawStateRef TGLRenderDriver::create_display(int width, int height, int depth, int hz, int flags) {
-    auto graphics = TGLDisplayDriver::instance().create_graphics(width, height, depth, hz, flags);
+    auto graphics =
+        TGLDisplayDriver::instance().create_graphics(width, height, depth, hz, flags, state_);
     if (!graphics) return nullptr;
     return std::make_shared<TDrawState>(graphics, shared_from_this());
 }
 
 void TGLRenderDriver::select_display(const DrawStateRef& display) {
+    // A clear held for the display being left belongs to its frame.
+    if (display_ && TGLDisplayDriver::instance().current() == display_) settle_clear();
     auto graphics = display ? std::dynamic_pointer_cast<TGLGraphics>(display->graphics) : nullptr;
     TGLDisplayDriver::instance().make_current(graphics.get());
     display_ = TGLDisplayDriver::instance().current();
@@ -41,24 +44,14 @@ void TGLRenderDriver::select_display(const DrawStateRef& display) {
     width_ = settings.width;
     height_ = settings.height;
     blend_ = 0;
-    texture_ = 0;
-    texturing_ = false;
-    gl().Disable(GL_TEXTURE_2D);
-    texels_replace_ = false;
-    gl().TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     clear_pending_ = false;
-    scissor_ = false;
-    // A scaled window's picture keeps its top row first in memory, where
-    // OpenGL counts rows from the bottom: its rows run the other way.
-    display_->compositor().bind();
-    top_row_first_ = display_->compositor().active();
+    // Drawing goes to the picture the display shows (its own framebuffer
+    // object when the compositor scales it), laid out as a window's.
+    state_.reset(display_->picture_framebuffer());
     // One unit is one pixel, y grows downward.
     gl().MatrixMode(GL_PROJECTION);
     gl().LoadIdentity();
-    if (top_row_first_)
-        gl().Ortho(0, width_, 0, height_, -1, 1);
-    else
-        gl().Ortho(0, width_, height_, 0, -1, 1);
+    gl().Ortho(0, width_, height_, 0, -1, 1);
     gl().MatrixMode(GL_MODELVIEW);
     gl().Viewport(0, 0, width_, height_);
 }
@@ -66,14 +59,7 @@ void TGLRenderDriver::select_display(const DrawStateRef& display) {
 void TGLRenderDriver::present_frame(int sync) {
     if (!display_) return;
     settle_clear();
-    // Showing the picture copies it whole: no clip rectangle may apply.
-    if (scissor_) gl().Disable(GL_SCISSOR_TEST);
-    TGLDisplayDriver::instance().flip(sync);
-    if (scissor_) gl().Enable(GL_SCISSOR_TEST);
-}
-
-int TGLRenderDriver::gl_row(int y, int height) const {
-    return top_row_first_ ? y : height_ - y - height;
+    TGLDisplayDriver::instance().flip(sync, state_);
 }
 
 void TGLRenderDriver::set_blend(int mode) {
@@ -81,31 +67,30 @@ void TGLRenderDriver::set_blend(int mode) {
     blend_ = mode;
     switch (mode) {
     case BLEND_MASK:
-        gl().Disable(GL_BLEND);
+        state_.enable_blending(false);
         gl().Enable(GL_ALPHA_TEST);
         gl().AlphaFunc(GL_GEQUAL, 0.5f);
         break;
     case BLEND_ALPHA:
-        gl().Enable(GL_BLEND);
+        state_.enable_blending(true);
         gl().BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         gl().Disable(GL_ALPHA_TEST);
         break;
     case BLEND_LIGHT:
-        gl().Enable(GL_BLEND);
+        state_.enable_blending(true);
         gl().BlendFunc(GL_SRC_ALPHA, GL_ONE);
         gl().Disable(GL_ALPHA_TEST);
         break;
     case BLEND_SHADE:
-        gl().Enable(GL_BLEND);
+        state_.enable_blending(true);
         gl().BlendFunc(GL_DST_COLOR, GL_ZERO);
         gl().Disable(GL_ALPHA_TEST);
         break;
     default: // solid
-        gl().Disable(GL_BLEND);
+        state_.enable_blending(false);
         gl().Disable(GL_ALPHA_TEST);
         break;
     }
-    blending_on_ = mode == BLEND_ALPHA || mode == BLEND_LIGHT || mode == BLEND_SHADE;
 }
 
 void TGLRenderDriver::set_alpha(float alpha) {
@@ -129,13 +114,8 @@ void TGLRenderDriver::set_clear_color(int r, int g, int b) {
 void TGLRenderDriver::set_viewport(int x, int y, int width, int height) {
     if (!display_) return;
     settle_clear(); // a held clear covers the clip rectangle it was asked under
-    scissor_ = !(x == 0 && y == 0 && width == width_ && height == height_);
-    if (x == 0 && y == 0 && width == width_ && height == height_) {
-        gl().Disable(GL_SCISSOR_TEST);
-    } else {
-        gl().Enable(GL_SCISSOR_TEST);
-        gl().Scissor(x, gl_row(y, height), width, height);
-    }
+    const bool whole = x == 0 && y == 0 && width == width_ && height == height_;
+    state_.set_clip({!whole, x, gl_row(y, height), width, height});
 }
 
 void TGLRenderDriver::set_transform(float ix, float iy, float jx, float jy) {
@@ -232,7 +212,7 @@ void TGLRenderDriver::draw_pixmap(const PixmapRef& pixmap, int x, int y) {
     // The raster position starts at the display's top-left (always inside
     // the viewport) and is moved from there, so pictures may start off screen.
     gl().RasterPos2f(0, 0);
-    const float down = top_row_first_ ? 1.0f : -1.0f; // one row down, in OpenGL's rows
+    const float down = state_.picture_top_first() ? 1.0f : -1.0f; // a row down, in OpenGL's rows
     gl().Bitmap(0, 0, 0, 0, static_cast<float>(x), down * static_cast<float>(y), nullptr);
     gl().PixelZoom(1.0f, down);
     gl().PixelStorei(GL_UNPACK_ROW_LENGTH, rgba->pitch / 4);
@@ -251,16 +231,14 @@ PixmapRef TGLRenderDriver::capture_pixmap(int x, int y, int width, int height) {
     gl().PixelStorei(GL_PACK_ALIGNMENT, 4);
     gl().ReadPixels(x, gl_row(y, height), width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixmap->pixels);
     set_blend(previous);
-    if (top_row_first_) {
-        // A window without alpha bits reads back opaque; the picture it
-        // shows has an alpha channel only because textures do.
-        if (!(display_->get_settings().flags & GRAPHICS_ALPHABUFFER))
-            for (int row = 0; row < height; ++row) {
-                std::uint8_t* pixel = pixmap->pixel_ptr(0, row);
-                for (int column = 0; column < width; ++column, pixel += 4) pixel[3] = 255;
-            }
-        return pixmap;
-    }
+    // A window without alpha bits reads back opaque; a framebuffer object
+    // has an alpha channel only because textures do.
+    if (display_->picture_framebuffer() && !(display_->get_settings().flags & GRAPHICS_ALPHABUFFER))
+        for (int row = 0; row < height; ++row) {
+            std::uint8_t* pixel = pixmap->pixel_ptr(0, row);
+            for (int column = 0; column < width; ++column, pixel += 4) pixel[3] = 255;
+        }
+    if (state_.picture_top_first()) return pixmap;
     // OpenGL counts rows from the bottom.
     std::vector<std::uint8_t> row(static_cast<std::size_t>(pixmap->pitch));
     for (int top = 0, bottom = height - 1; top < bottom; ++top, --bottom) {
@@ -269,21 +247,6 @@ PixmapRef TGLRenderDriver::capture_pixmap(int x, int y, int width, int height) {
         std::memcpy(pixmap->pixel_ptr(0, bottom), row.data(), row.size());
     }
     return pixmap;
-}
-
-void TGLRenderDriver::bind_texture(unsigned texture) {
-    if (texture == texture_) return;
-    texture_ = texture;
-    gl().BindTexture(GL_TEXTURE_2D, texture);
-}
-
-void TGLRenderDriver::enable_texturing(bool on) {
-    if (on == texturing_) return;
-    texturing_ = on;
-    if (on)
-        gl().Enable(GL_TEXTURE_2D);
-    else
-        gl().Disable(GL_TEXTURE_2D);
 }
 
 unsigned TGLRenderDriver::make_texture() {
@@ -297,11 +260,7 @@ unsigned TGLRenderDriver::make_texture() {
 
 void TGLRenderDriver::delete_texture(unsigned texture) {
     if (!display_ || !texture) return;
-    texture_deleted(texture);
+    state_.forget_texture(texture);
+    display_->texture_deleted();
     gl().DeleteTextures(1, &texture);
-}
-
-void TGLRenderDriver::texture_deleted(unsigned texture) {
-    if (texture_ == texture) texture_ = 0;
-    if (display_) display_->texture_deleted();
 }

@@ -2,7 +2,9 @@
 // primitive or image frame, in call order.
 #pragma once
 
+#include "graphics/display_internal.h"
 #include "graphics/gl_atlas.h"
+#include "graphics/gl_state.h"
 #include "graphics/render_driver.h"
 
 class TGLGraphics;
@@ -32,12 +34,11 @@ class TGLRenderDriver : public TRenderDriver, public std::enable_shared_from_thi
     void draw_pixmap(const PixmapRef& pixmap, int x, int y) override;
     PixmapRef capture_pixmap(int x, int y, int width, int height) override;
 
-    // For the texture frames: state the driver caches.
+    // For the texture frames: the context's state as the driver set it.
     bool has_display() const { return display_ != nullptr; }
-    void bind_texture(unsigned texture);
-    void enable_texturing(bool on);
-    // Forgets a texture that is being deleted, so a new one of the same name binds.
-    void texture_deleted(unsigned texture);
+    TGLState& state() { return state_; }
+    void bind_texture(unsigned texture) { state_.bind_texture(texture); }
+    void enable_texturing(bool on) { state_.enable_texturing(on); }
     // A new texture of the current display, bound; 0 without a display.
     unsigned make_texture();
     // Deletes a texture of the current display.
@@ -81,22 +82,19 @@ class TGLRenderDriver : public TRenderDriver, public std::enable_shared_from_thi
     // and blending as the colour's alpha needs it.
     void prepare_untextured();
     // OpenGL's row of the top of a block of `height` rows at y (y downward).
-    int gl_row(int y, int height) const;
+    int gl_row(int y, int height) const {
+        return state_.picture_top_first() ? y : height_ - y - height;
+    }
 
     TGLGraphics* display_ = nullptr; // the window whose context is current
     int width_ = 0, height_ = 0;
     float ix_ = 1, iy_ = 0, jx_ = 0, jy_ = 1;
     unsigned char color_[4] = {0, 0, 0, 0};
     int blend_ = 0;
-    unsigned texture_ = 0;
-    bool texturing_ = false;
-    bool texels_replace_ = false; // the texture environment is GL_REPLACE
     bool shortcuts_ = true;
     bool clear_pending_ = false;
-    bool top_row_first_ = false; // the frame's rows run top down in OpenGL's rows
-    bool blending_on_ = false;   // GL_BLEND as last set
-    bool scissor_ = false;
-    unsigned read_framebuffer_ = 0; // for copying texels; made on first use
-    int read_framebuffer_seq_ = 0;  // the display opening it was made in
+    TGLState state_;
+    unsigned copy_framebuffer_ = 0; // for copying texels; made on first use
+    DisplayStamp copy_framebuffer_made_;
     TGLAtlas atlas_;
 };

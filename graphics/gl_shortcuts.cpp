@@ -10,22 +10,13 @@
 // Multiplying by white at full alpha changes no texel, but a plain texture
 // read is the cheaper shader.
 void TGLRenderDriver::combine_texels_for_colour() {
-    bool replace =
-        shortcuts_ && color_[0] == 255 && color_[1] == 255 && color_[2] == 255 && color_[3] == 255;
-    if (replace == texels_replace_) return;
-    texels_replace_ = replace;
-    gl().TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, replace ? GL_REPLACE : GL_MODULATE);
+    state_.replace_texels(shortcuts_ && color_[0] == 255 && color_[1] == 255 && color_[2] == 255 &&
+                          color_[3] == 255);
 }
 
 void TGLRenderDriver::blend_source(bool opaque) {
     if (blend_ != BLEND_ALPHA) return;
-    const bool wanted = !(shortcuts_ && opaque && color_[3] == 255);
-    if (wanted == blending_on_) return;
-    blending_on_ = wanted;
-    if (wanted)
-        gl().Enable(GL_BLEND);
-    else
-        gl().Disable(GL_BLEND);
+    state_.enable_blending(!(shortcuts_ && opaque && color_[3] == 255));
 }
 
 void TGLRenderDriver::prepare_untextured() {
@@ -46,7 +37,7 @@ bool TGLRenderDriver::draw_would_copy(int left, int top, int width, int height) 
     const bool passes_texels =
         blend_ == BLEND_ALPHA || blend_ == BLEND_SOLID || blend_ == BLEND_MASK;
     const bool white = color_[0] == 255 && color_[1] == 255 && color_[2] == 255 && color_[3] == 255;
-    return shortcuts_ && display_ && passes_texels && white && !scissor_ && left >= 0 && top >= 0 &&
+    return shortcuts_ && display_ && passes_texels && white && !state_.clip().on && left >= 0 && top >= 0 &&
            left + width <= width_ && top + height <= height_ && gl_optional().has_framebuffers();
 }
 
@@ -55,14 +46,14 @@ bool TGLRenderDriver::draw_would_copy(int left, int top, int width, int height) 
 // shaded pixel by pixel: a full-screen picture costs a tenth.
 bool TGLRenderDriver::copy_texels(unsigned texture, int left, int top, int width, int height) {
     const GLOptionalApi& fb = gl_optional();
-    if (read_framebuffer_seq_ != display_seq()) {
+    if (!copy_framebuffer_made_.current()) {
         // One made for an earlier opening went with its context.
-        read_framebuffer_ = 0;
-        read_framebuffer_seq_ = display_seq();
-        fb.GenFramebuffers(1, &read_framebuffer_);
+        copy_framebuffer_made_.take();
+        copy_framebuffer_ = 0;
+        fb.GenFramebuffers(1, &copy_framebuffer_);
     }
-    if (!read_framebuffer_) return false;
-    fb.BindFramebuffer(GL_READ_FRAMEBUFFER, read_framebuffer_);
+    if (!copy_framebuffer_) return false;
+    state_.bind_read_framebuffer(copy_framebuffer_);
     fb.FramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
     const bool complete = fb.CheckFramebufferStatus(GL_READ_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
     if (complete) {
@@ -73,11 +64,12 @@ bool TGLRenderDriver::copy_texels(unsigned texture, int left, int top, int width
             settle_clear();
         // The texture's first row is the picture's top, wherever the frame
         // keeps its top row.
-        const int first = top_row_first_ ? top : height_ - top;
-        const int last = top_row_first_ ? top + height : height_ - top - height;
+        const bool top_first = state_.picture_top_first();
+        const int first = top_first ? top : height_ - top;
+        const int last = top_first ? top + height : height_ - top - height;
         fb.BlitFramebuffer(0, 0, width, height, left, first, left + width, last,
                            GL_COLOR_BUFFER_BIT, GL_NEAREST);
     }
-    display_->compositor().bind();
+    state_.bind_picture();
     return complete;
 }

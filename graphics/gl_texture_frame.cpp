@@ -124,7 +124,7 @@ ImageFrameRef TGLRenderDriver::create_frame_from_pixmap(const PixmapRef& pixmap,
     result->opaque = all_opaque(frame) && (!result->mipmapped || fills_texture);
     result->u_right = static_cast<float>(frame_width) / tex_width;
     result->v_bottom = static_cast<float>(frame_height) / tex_height;
-    result->seq = display_seq();
+    result->made.take();
     // A small picture drawn only texel for pixel (a rune, a digit, a letter)
     // comes from a shared texture and never needs one of its own.
     if (!(shortcuts() && TGLAtlas::fits(frame_width, frame_height))) result->make_texture(*this);
@@ -170,7 +170,7 @@ TGLTextureFrame::~TGLTextureFrame() {
     // A texture made for an earlier opening of the display went with its
     // context; only one made for the current display is still there.
     auto driver = driver_.lock();
-    if (seq == 0 || seq != display_seq() || !driver || !driver->has_display()) return;
+    if (!made.current() || !driver || !driver->has_display()) return;
     driver->atlas().release(*driver, atlas_slot);
     if (texture) driver->delete_texture(texture);
 }
@@ -209,7 +209,7 @@ bool TGLTextureFrame::draw_from_atlas(TGLRenderDriver& driver, float x0, float y
 void TGLTextureFrame::draw(float x0, float y0, float x1, float y1, float tx, float ty) {
     auto driver = driver_.lock();
     // A stale texture's name may now belong to another texture, or to none.
-    if (!driver || !driver->has_display() || seq != display_seq()) return;
+    if (!driver || !driver->has_display() || !made.current()) return;
     if (driver->shortcuts() && one_to_one(*this, *driver, x0, y0, x1, y1, tx, ty)) {
         const int left = static_cast<int>(x0 + tx), top = static_cast<int>(y0 + ty);
         if (opaque && width * height >= 65536 &&

@@ -2,6 +2,7 @@
 // top-left of a power-of-two texture, as OpenGL 1.1 requires.
 #pragma once
 
+#include "graphics/display_internal.h"
 #include "graphics/gl_atlas.h"
 #include "graphics/image_frame.h"
 
@@ -14,7 +15,7 @@ class TGLTextureFrame : public TImageFrame {
     float u_left = 0, v_top = 0;     // always 0, 0
     float u_right = 0, v_bottom = 0; // frame size / texture size
     unsigned texture = 0;            // 0 until a draw needs it (see make_texture)
-    int seq = 0;               // display_seq when made
+    DisplayStamp made;         // the opening of the display it was made for
     int width = 0, height = 0; // of the frame's pixels in the texture
     int tex_width = 0, tex_height = 0;
     bool filtered = false;  // bilinear magnification asked for

@@ -6,9 +6,8 @@
 
 ImageFrameRef TImage::frame(int index) {
     if (index < 0 || index >= frame_count()) return nullptr;
-    int seq = display_seq();
-    if (seqs[index] == seq) return frames[index];
-    seqs[index] = seq;
+    if (made[index].current()) return frames[index];
+    made[index].take();
     RenderDriverRef driver = render_driver();
     frames[index] = driver ? driver->create_frame_from_pixmap(lock(index, 1, 0), flags) : nullptr;
     return frames[index];
@@ -17,7 +16,7 @@ ImageFrameRef TImage::frame(int index) {
 PixmapRef TImage::lock(int index, int, int write) {
     if (index < 0 || index >= frame_count()) return nullptr;
     if (write) {
-        seqs[index] = 0;
+        made[index].clear();
         frames[index] = nullptr;
     }
     if (!pixmaps[index]) pixmaps[index] = create_pixmap(width, height, FORMAT_RGBA8888, 4);
@@ -30,7 +29,7 @@ void TImage::set_pixmap(int index, PixmapRef pixmap) {
     if ((flags & IMAGE_MASKED) && pixmap && !format_has_alpha(pixmap->format))
         pixmap = mask_pixmap(pixmap, mask_red, mask_green, mask_blue);
     pixmaps[index] = std::move(pixmap);
-    seqs[index] = 0;
+    made[index].clear();
     frames[index] = nullptr;
 }
 
@@ -44,7 +43,7 @@ ImageRef TImage::create(int width, int height, int frame_count, int flags, int m
     std::size_t count = frame_count > 0 ? static_cast<std::size_t>(frame_count) : 0;
     image->pixmaps.resize(count);
     image->frames.resize(count);
-    image->seqs.assign(count, 0);
+    image->made.assign(count, DisplayStamp{});
     return image;
 }
 

@@ -2,6 +2,7 @@
 // and, made on demand, a drawable for the current display.
 #pragma once
 
+#include "graphics/display_internal.h"
 #include "graphics/image_frame.h"
 #include "graphics/images.h"
 #include "graphics/pixmap.h"
@@ -17,7 +18,7 @@ class TImage {
     float handle_x = 0.0f, handle_y = 0.0f;          // pivot, in image pixels
     std::vector<PixmapRef> pixmaps;                  // per frame; Null until set
     std::vector<ImageFrameRef> frames;               // per frame; the drawable, made lazily
-    std::vector<int> seqs; // per frame; display_seq of the drawable, 0 none
+    std::vector<DisplayStamp> made; // per frame; when its drawable was made
 
     virtual ~TImage() = default;
 

@@ -153,6 +153,13 @@ void translate_window(const SDL_WindowEvent& window, WindowEventHandler handler)
         to_picture(window.windowID, x, y);
         send(handler, WindowEvent::MouseLeave, 0, x, y);
         break;
+    case SDL_WINDOWEVENT_CLOSE: {
+        // SDL says quit only when its last window closes; a window whose
+        // picture is drawn on a hidden one of its own is not SDL's last.
+        Window* ours = window_of(SDL_GetWindowFromID(window.windowID));
+        if (ours && ours->gl_host) send(handler, WindowEvent::CloseRequest);
+        break;
+    }
     default:
         break;
     }
@@ -168,6 +175,9 @@ void translate_event(const SDL_Event& event, WindowEventHandler handler) {
         translate_pad_event(event, handler);
         return;
     }
+    if (event.type == SDL_WINDOWEVENT && (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                                          event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED))
+        note_window_exposed(SDL_GetWindowFromID(event.window.windowID));
     if (!handler) return;
     switch (event.type) {
     // The last window's close button arrives as SDL_QUIT (and nothing else

@@ -5,13 +5,25 @@
 
 #include <SDL2/SDL.h>
 
+#include <vector>
+
 namespace platform {
 
 struct Window {
-    SDL_Window* sdl = nullptr;
+    SDL_Window* sdl = nullptr; // the window the player sees
     SDL_GLContext context = nullptr;
     int picture_width = 0, picture_height = 0; // what the caller draws
     bool scaled = false;
+    // When the caller writes the shown window's pixels itself, OpenGL draws
+    // on this hidden window of the picture's own size instead.
+    SDL_Window* gl_host = nullptr;
+    // The window system lost what was shown (or never had it): the next
+    // pixels asked for must all be written and shown.
+    bool repaint = true;
+    int pixels_width = 0, pixels_height = 0; // of the window's pixels last asked for
+    // The window's pixels as the caller writes them, where the window
+    // system's own buffer has another layout; converted when shown.
+    std::vector<std::uint32_t> staging;
 };
 
 } // namespace platform
@@ -47,6 +59,12 @@ Window* window_of(SDL_Window* sdl);
 void window_to_picture(Window* window, int& x, int& y);
 // What a scaled window is opened as: size, flags.
 void scaled_window_geometry(const WindowSpec& spec, int& width, int& height, Uint32& flags);
+// Opens the SDL window a spec asks for, with these extra flags; null on failure.
+SDL_Window* create_sdl_window(const WindowSpec& spec, Uint32 flags);
+// The window system says the window must be drawn again (uncovered, resized).
+void note_window_exposed(SDL_Window* sdl);
+// The size in pixels of the area the picture is shown in.
+void shown_area_size(Window* window, int& width, int& height);
 // Keys that belong to the window (full screen), taken before the game sees
 // them; true when the key event was one of them.
 bool window_key(const SDL_KeyboardEvent& key);

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -175,10 +176,46 @@ struct PictureRect {
     int x = 0, y = 0, width = 0, height = 0; // y counted from the top
     int whole = 0;
     int window_width = 0, window_height = 0;
+    bool operator==(const PictureRect&) const = default;
 };
 PictureRect picture_rect(Window* window);
 // The same for a drawable area and a picture of these sizes.
 PictureRect fit_picture(int window_width, int window_height, int picture_width, int picture_height);
+
+// How a scaled window's picture reaches the screen.
+enum class PictureRoute {
+    // The caller draws the scaled picture into the window with OpenGL.
+    OpenGL,
+    // The caller writes the window's pixels itself (window_pixels,
+    // show_window_pixels) from a picture that OpenGL draws, at its own
+    // size, on a hidden window of the same context.
+    Pixels,
+};
+// A scaled window opens hidden, its context current, so that the caller can
+// first ask the renderer which route costs less. This shows it, by the
+// route wanted where the window system allows it, and says which it took.
+PictureRoute show_scaled_window(Window* window, PictureRoute wanted);
+
+// The pixels of a window shown by the Pixels route: rows from the top, each
+// pixel 0x00RRGGBB. Writing them changes nothing on the screen until they
+// are shown. No pixels for a window shown another way.
+struct WindowPixels {
+    std::uint32_t* pixels = nullptr;
+    int pitch = 0; // pixels from one row to the next
+    int width = 0, height = 0;
+    // Set when what is on the screen is lost or was never drawn (the first
+    // time, after a resize or when the window is uncovered): every pixel
+    // must be written and shown. Cleared by show_window_pixels.
+    bool repaint = false;
+};
+WindowPixels window_pixels(Window* window);
+
+// Rows [top, top + count) of the window, the whole width.
+struct RowSpan {
+    int top = 0, count = 0;
+};
+// Puts those rows of the window's pixels on the screen.
+void show_window_pixels(Window* window, std::span<const RowSpan> spans);
 
 // Why the last window could not be opened, in the window system's words.
 std::string window_error();

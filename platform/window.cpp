@@ -95,16 +95,10 @@ Window* open_window(const WindowSpec& spec) {
     SDL_GL_SetAttribute(SDL_GL_ACCUM_BLUE_SIZE, spec.accum_bits ? 8 : 0);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, spec.double_buffer ? 1 : 0);
 
-    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN;
-    int x = spec.fullscreen ? 0 : spec.x;
-    int y = spec.fullscreen ? 0 : spec.y;
-    int width = spec.width, height = spec.height;
-    if (spec.fullscreen) flags |= SDL_WINDOW_FULLSCREEN;
-    if (spec.scaled) {
-        detail::scaled_window_geometry(spec, width, height, flags);
-        x = y = SDL_WINDOWPOS_CENTERED;
-    }
-    SDL_Window* sdl = SDL_CreateWindow(window_title.c_str(), x, y, width, height, flags);
+    // A scaled window opens hidden: its caller shows it once it knows how
+    // the picture will reach it (show_scaled_window).
+    SDL_Window* sdl =
+        detail::create_sdl_window(spec, SDL_WINDOW_OPENGL | (spec.scaled ? SDL_WINDOW_HIDDEN : 0));
     if (!sdl) {
         last_window_error = SDL_GetError();
         return nullptr;
@@ -118,11 +112,29 @@ Window* open_window(const WindowSpec& spec) {
     // Typed characters arrive only while SDL's text input is on. SDL turns it
     // on when video starts on the desktop; without it no name could be typed.
     if (!SDL_IsTextInputActive()) SDL_StartTextInput();
-    auto* window = new Window{sdl, context, spec.width, spec.height, spec.scaled};
+    auto* window = new Window;
+    window->sdl = sdl;
+    window->context = context;
+    window->picture_width = spec.width;
+    window->picture_height = spec.height;
+    window->scaled = spec.scaled;
     open_windows.push_back(window);
     last_swap_interval = -1;
     detail::set_input_connection(display_connection(sdl), delivers_input());
     return window;
+}
+
+SDL_Window* detail::create_sdl_window(const WindowSpec& spec, Uint32 flags) {
+    int x = spec.fullscreen ? 0 : spec.x;
+    int y = spec.fullscreen ? 0 : spec.y;
+    int width = spec.width, height = spec.height;
+    if (spec.fullscreen) flags |= SDL_WINDOW_FULLSCREEN;
+    if (spec.scaled) {
+        detail::scaled_window_geometry(spec, width, height, flags);
+        x = y = SDL_WINDOWPOS_CENTERED;
+    }
+    if (!(flags & SDL_WINDOW_HIDDEN)) flags |= SDL_WINDOW_SHOWN;
+    return SDL_CreateWindow(window_title.c_str(), x, y, width, height, flags);
 }
 
 void close_window(Window* window) {
@@ -132,6 +144,7 @@ void close_window(Window* window) {
     if (SDL_GL_GetCurrentContext() == window->context) SDL_GL_MakeCurrent(nullptr, nullptr);
     SDL_GL_DeleteContext(window->context);
     SDL_DestroyWindow(window->sdl);
+    if (window->gl_host) SDL_DestroyWindow(window->gl_host);
     delete window;
     if (open_windows.empty()) detail::set_input_connection(-1, false);
     last_swap_interval = -1;
@@ -139,7 +152,8 @@ void close_window(Window* window) {
 
 bool make_current(Window* window) {
     if (!window) return SDL_GL_MakeCurrent(nullptr, nullptr) == 0;
-    return SDL_GL_MakeCurrent(window->sdl, window->context) == 0;
+    SDL_Window* drawn = window->gl_host ? window->gl_host : window->sdl;
+    return SDL_GL_MakeCurrent(drawn, window->context) == 0;
 }
 
 bool set_swap_interval(int interval) {
@@ -152,7 +166,8 @@ bool set_swap_interval(int interval) {
 }
 
 void swap_window(Window* window) {
-    if (window) SDL_GL_SwapWindow(window->sdl);
+    // A hidden window's buffers are never seen: its picture is read back.
+    if (window && !window->gl_host) SDL_GL_SwapWindow(window->sdl);
 }
 
 void* gl_proc_address(const char* name) {

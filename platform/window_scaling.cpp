@@ -83,8 +83,8 @@ PictureRect fit_picture(int w, int h, int pw, int ph) {
 
 PictureRect picture_rect(Window* window) {
     if (!window) return {};
-    int w = window->picture_width, h = window->picture_height;
-    SDL_GL_GetDrawableSize(window->sdl, &w, &h);
+    int w = 0, h = 0;
+    detail::shown_area_size(window, w, h);
     return fit_picture(w, h, window->picture_width, window->picture_height);
 }
 
@@ -108,11 +108,16 @@ bool detail::window_key(const SDL_KeyboardEvent& key) {
         held_window_key = SDL_SCANCODE_UNKNOWN;
         return true;
     }
+    // A key held since before Alt went down repeats as Alt+Enter: it was
+    // the game's when pressed and stays the game's until released.
+    if (key.repeat) return sym.scancode == held_window_key;
     const bool toggles =
         sym.scancode == SDL_SCANCODE_F11 || (is_enter(sym) && (sym.mod & KMOD_ALT) != 0);
-    if (!toggles) return false;
+    Window* window = window_of(SDL_GetWindowFromID(key.windowID));
+    // Where the window cannot change, the keys are the game's like any other.
+    if (!toggles || !window || !window->scaled) return false;
     held_window_key = sym.scancode;
-    if (!key.repeat) toggle_fullscreen(window_of(SDL_GetWindowFromID(key.windowID)));
+    toggle_fullscreen(window);
     return true;
 }
 

@@ -34,12 +34,12 @@ StatsLog& log_state() {
 void write_line(StatsLog& s) {
     using namespace std::chrono;
     auto elapsed = duration_cast<milliseconds>(steady_clock::now() - s.start).count();
-    std::fprintf(s.file, "%lld %ld %d %lld %lld %lld %lld\n", static_cast<long long>(elapsed),
+    std::fprintf(s.file, "%lld %ld %d %lld %lld %lld %lld %s\n", static_cast<long long>(elapsed),
                  resident_kb(), live_texture_count(),
                  static_cast<long long>(audio_underrun_count()),
                  static_cast<long long>(frames_presented()),
                  static_cast<long long>(take_longest_frame_interval_us()),
-                 static_cast<long long>(late_frames()));
+                 static_cast<long long>(late_frames()), picture_route());
     std::fflush(s.file);
 }
 
@@ -84,7 +84,7 @@ bool start_stats_log(const std::string& path, int period_ms) {
     s.start = std::chrono::steady_clock::now();
     s.stopping = false;
     std::fprintf(s.file,
-                 "# time_ms rss_kb textures underruns frames longest_frame_us late_frames\n");
+                 "# time_ms rss_kb textures underruns frames longest_frame_us late_frames shown_by\n");
     write_line(s);
     s.writer = std::thread(run_writer, period_ms > 0 ? period_ms : 1000);
     if (!s.exit_hook_added) {

@@ -1,5 +1,6 @@
 #include "input/input.h"
 #include "input/pads.h"
+#include "platform/platform.h"
 #include "system/messages.h"
 #include "tests/input/input_fixture.h"
 #include "tests/input/sdl_injector.h"
@@ -99,7 +100,17 @@ TEST_F(Keys, KeysWithoutACodeSendNothing) {
     for (int key = 0; key <= 255; ++key) ASSERT_EQ(key_hit(key), 0) << key;
 }
 
-TEST_F(Keys, TheWindowsFullScreenKeysNeverReachTheGame) {
+TEST_F(Keys, TheWindowsFullScreenKeysNeverReachTheGameWhereTheyWork) {
+    // Over a window that cannot change they are keys like any other.
+    inject::tap(SDL_SCANCODE_F11);
+    EXPECT_EQ(key_hit(122), 1);
+
+    platform::WindowSpec spec;
+    spec.scaled = true;
+    platform::Window* scaled = platform::open_window(spec);
+    ASSERT_NE(scaled, nullptr);
+    platform::show_scaled_window(scaled, platform::PictureRoute::OpenGL);
+    inject::key_window = SDL_GetWindowID(SDL_GL_GetCurrentWindow());
     EventRecorder recorder;
     inject::tap(SDL_SCANCODE_F11);
     // Alt+Enter; the Enter is let go after the Alt, and is still the window's.
@@ -115,6 +126,17 @@ TEST_F(Keys, TheWindowsFullScreenKeysNeverReachTheGame) {
     inject::tap(SDL_SCANCODE_RETURN);
     EXPECT_EQ(key_hit(13), 1);
     EXPECT_EQ(get_char(), 13);
+    // Held from before Alt went down, it repeats as Alt+Enter and is still
+    // the game's, its release too.
+    inject::press(SDL_SCANCODE_RETURN);
+    inject::press(SDL_SCANCODE_LALT, SDLK_LALT, KMOD_LALT);
+    inject::repeat(SDL_SCANCODE_RETURN, SDLK_RETURN, KMOD_LALT);
+    inject::release(SDL_SCANCODE_RETURN, SDLK_RETURN, KMOD_LALT);
+    inject::release(SDL_SCANCODE_LALT);
+    EXPECT_EQ(key_hit(13), 1);
+    EXPECT_EQ(key_down(13), 0);
+    inject::key_window = 0;
+    platform::close_window(scaled);
 }
 
 TEST_F(Keys, EnterBackspaceTabAndEscapeTypeTheirCharactersRepeatsIncluded) {

@@ -5,11 +5,14 @@
 
 namespace inject {
 
+Uint32 key_window = 0;
+
 SDL_Event key(Uint32 type, SDL_Scancode scancode, SDL_Keycode sym, Uint16 mod, bool repeat) {
     SDL_Event event{};
     event.key.type = type;
     event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
     event.key.repeat = repeat ? 1 : 0;
+    event.key.windowID = key_window;
     event.key.keysym.scancode = scancode;
     event.key.keysym.sym = sym != SDLK_UNKNOWN ? sym : SDL_GetKeyFromScancode(scancode);
     event.key.keysym.mod = mod;

@@ -8,6 +8,9 @@
 
 namespace inject {
 
+// The SDL window key events are sent to (0: none of the game's).
+extern Uint32 key_window;
+
 // The key's keycode defaults to what the current layout gives its scancode.
 SDL_Event key(Uint32 type, SDL_Scancode scancode, SDL_Keycode sym = SDLK_UNKNOWN,
               Uint16 mod = KMOD_NONE, bool repeat = false);

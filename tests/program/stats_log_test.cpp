@@ -25,7 +25,10 @@ std::vector<std::vector<long long>> data_lines(const std::string& text, int* hea
         std::vector<long long> row;
         long long value;
         while (fields >> value) row.push_back(value);
-        EXPECT_TRUE(fields.eof()) << "not a number in: " << line;
+        // Then the name of the way the picture is shown: none without a display.
+        fields.clear();
+        std::string shown_by;
+        EXPECT_TRUE(fields >> shown_by && shown_by == "none" && fields.eof()) << line;
         rows.push_back(row);
     }
     return rows;

@@ -4,6 +4,7 @@
 #include "game/game_state.h"
 #include "game/sparkles.h"
 #include "graphics/display.h"
+#include "graphics/gl_display_driver.h"
 #include "graphics/gl_render_driver.h"
 #include "graphics/images.h"
 #include "graphics/startup.h"
@@ -63,18 +64,12 @@ std::vector<PixmapRef> draw_everything(bool shortcuts) {
     return frames;
 }
 
-} // namespace
-
-TEST(DrawingShortcuts, SplashPlayPauseAndTitleFramesAreTheSameBytesEitherWay) {
-    graphics_startup();
-    ASSERT_TRUE(open_display(640, 480, 0, 60, 0));
-    set_blend(BLEND_ALPHA);
-    std::vector<PixmapRef> general = draw_everything(false);
-    std::vector<PixmapRef> shortcut = draw_everything(true);
-    ASSERT_EQ(general.size(), shortcut.size());
-    for (std::size_t i = 0; i < general.size(); ++i) {
-        const PixmapRef& a = general[i];
-        const PixmapRef& b = shortcut[i];
+void expect_same_frames(const std::vector<PixmapRef>& expected,
+                        const std::vector<PixmapRef>& drawn) {
+    ASSERT_EQ(expected.size(), drawn.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const PixmapRef& a = expected[i];
+        const PixmapRef& b = drawn[i];
         int differing = 0, first_x = -1, first_y = -1;
         for (int y = 0; y < 480; ++y)
             for (int x = 0; x < 640; ++x)
@@ -83,5 +78,36 @@ TEST(DrawingShortcuts, SplashPlayPauseAndTitleFramesAreTheSameBytesEitherWay) {
         EXPECT_EQ(differing, 0) << "frame " << i << ", first at (" << first_x << ", " << first_y
                                 << ")";
     }
+}
+
+void open_shown_by(TGLGraphics::Route route) {
+    graphics_startup();
+    TGLDisplayDriver::instance().prefer_route(route);
+    ASSERT_TRUE(open_display(640, 480, 0, 60, 0));
+    TGLDisplayDriver::instance().prefer_route(std::nullopt);
+    set_blend(BLEND_ALPHA);
+}
+
+} // namespace
+
+TEST(DrawingShortcuts, SplashPlayPauseAndTitleFramesAreTheSameBytesEitherWay) {
+    graphics_startup();
+    ASSERT_TRUE(open_display(640, 480, 0, 60, 0));
+    set_blend(BLEND_ALPHA);
+    std::vector<PixmapRef> general = draw_everything(false);
+    std::vector<PixmapRef> shortcut = draw_everything(true);
+    expect_same_frames(general, shortcut);
+    close_display();
+}
+
+// A GPU's scaled window draws the picture into a framebuffer object; it must
+// be what a window of the picture's own size shows, edges on pixel centres
+// (the pressure gauge's hand at pressure 0) included.
+TEST(DrawingShortcuts, TheOffscreenPictureIsWhatTheWindowDraws) {
+    open_shown_by(TGLGraphics::Route::Window);
+    std::vector<PixmapRef> window = draw_everything(true);
+    open_shown_by(TGLGraphics::Route::Framebuffer);
+    std::vector<PixmapRef> offscreen = draw_everything(true);
+    expect_same_frames(window, offscreen);
     close_display();
 }

@@ -1,0 +1,147 @@
+#include "graphics/picture_scaler.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// A pixel's four bytes spread into four 16-bit lanes, so that one 64-bit
+// multiply weighs them all: blue, red, green, alpha from the bottom.
+std::uint64_t spread(std::uint32_t pixel) {
+    return (pixel & 0x00ff00ffu) | (static_cast<std::uint64_t>(pixel & 0xff00ff00u) << 24);
+}
+
+std::uint32_t gather(std::uint64_t lanes) {
+    return static_cast<std::uint32_t>((lanes & 0x00ff00ffu) | ((lanes >> 24) & 0xff00ff00u));
+}
+
+// (a * (256 - weight) + b * weight) / 256, rounded, in each byte. No lane
+// carries into the next: 255 * 256 + 128 fits 16 bits.
+std::uint32_t mix(std::uint32_t a, std::uint32_t b, int weight) {
+    const std::uint64_t w = static_cast<std::uint64_t>(weight);
+    const std::uint64_t sum = spread(a) * (256 - w) + spread(b) * w + 0x0080008000800080u;
+    return gather((sum >> 8) & 0x00ff00ff00ff00ffu);
+}
+
+// Two rows mixed byte by byte with one weight: the same sums as mix(), in a
+// loop the compiler turns into vector instructions.
+void mix_rows(const std::uint32_t* first, const std::uint32_t* second, int weight,
+              std::uint32_t* out, int width) {
+    const auto* a = reinterpret_cast<const std::uint8_t*>(first);
+    const auto* b = reinterpret_cast<const std::uint8_t*>(second);
+    auto* o = reinterpret_cast<std::uint8_t*>(out);
+    const std::uint16_t wb = static_cast<std::uint16_t>(weight);
+    const std::uint16_t wa = static_cast<std::uint16_t>(256 - weight);
+    for (int i = 0; i < width * 4; ++i)
+        o[i] = static_cast<std::uint8_t>((a[i] * wa + b[i] * wb + 128) >> 8);
+}
+
+void add_span(std::vector<platform::RowSpan>& spans, int top, int count) {
+    if (!spans.empty() && spans.back().top + spans.back().count == top)
+        spans.back().count += count;
+    else
+        spans.push_back({top, count});
+}
+
+} // namespace
+
+std::vector<TPictureScaler::Tap> TPictureScaler::taps(int picture_size, int whole, int shown_size) {
+    // OpenGL's linear filter samples the whole-multiple picture at each shown
+    // pixel's centre, rounded to 256ths of a pixel, and weighs the pixels
+    // whose centres lie either side of it.
+    const long long source = static_cast<long long>(picture_size) * whole;
+    std::vector<Tap> taps(static_cast<std::size_t>(std::max(shown_size, 0)));
+    for (int i = 0; i < shown_size; ++i) {
+        const long long centre = (2LL * i + 1) * source * 256; // / (2 * shown_size)
+        const long long at = (2 * centre + 2LL * shown_size) / (4LL * shown_size) - 128;
+        const long long first = at >= 0 ? at / 256 : -1;
+        const long long second = std::min(first + 1, source - 1);
+        Tap& tap = taps[static_cast<std::size_t>(i)];
+        tap.first = static_cast<int>(std::max(first, 0LL) / whole);
+        tap.second = static_cast<int>(second / whole);
+        tap.weight = tap.first == tap.second ? 0 : static_cast<int>(at - first * 256);
+    }
+    return taps;
+}
+
+void TPictureScaler::plan(int picture_width, int picture_height,
+                          const platform::PictureRect& rect) {
+    width_ = picture_width;
+    height_ = picture_height;
+    rect_ = rect;
+    const bool exact = rect.whole >= 1 && rect.width == picture_width * rect.whole &&
+                       rect.height == picture_height * rect.whole;
+    block_ = exact ? rect.whole : 0;
+    columns_.clear();
+    rows_.clear();
+    across_.clear();
+    if (exact || rect.width <= 0 || rect.height <= 0) return;
+    // Scaled smoothly from the largest whole multiple that fits, as the
+    // compositor does, or from the picture itself below twice its size.
+    const int whole = rect.whole >= 2 ? rect.whole : 1;
+    columns_ = taps(picture_width, whole, rect.width);
+    rows_ = taps(picture_height, whole, rect.height);
+    across_.resize(static_cast<std::size_t>(picture_height) * rect.width);
+}
+
+void TPictureScaler::scale(const std::uint32_t* picture, const std::vector<char>& changed,
+                           const platform::WindowPixels& window,
+                           std::vector<platform::RowSpan>& written) {
+    if (rect_.x < 0 || rect_.y < 0 || rect_.x + rect_.width > window.width ||
+        rect_.y + rect_.height > window.height)
+        return;
+    if (block_ > 0)
+        scale_whole(picture, changed, window, written);
+    else if (!rows_.empty())
+        scale_smooth(picture, changed, window, written);
+}
+
+void TPictureScaler::scale_whole(const std::uint32_t* picture, const std::vector<char>& changed,
+                                 const platform::WindowPixels& window,
+                                 std::vector<platform::RowSpan>& written) {
+    const int n = block_;
+    for (int y = 0; y < height_; ++y) {
+        if (!changed[static_cast<std::size_t>(y)]) continue;
+        const std::uint32_t* in = picture + static_cast<std::size_t>(y) * width_;
+        const int top = rect_.y + y * n;
+        std::uint32_t* out = window.pixels + static_cast<std::size_t>(top) * window.pitch + rect_.x;
+        if (n == 1) {
+            std::memcpy(out, in, static_cast<std::size_t>(width_) * 4);
+        } else {
+            for (int x = 0; x < width_; ++x)
+                for (int k = 0; k < n; ++k) out[x * n + k] = in[x];
+            for (int k = 1; k < n; ++k)
+                std::memcpy(out + static_cast<std::size_t>(k) * window.pitch, out,
+                            static_cast<std::size_t>(rect_.width) * 4);
+        }
+        add_span(written, top, n);
+    }
+}
+
+void TPictureScaler::scale_smooth(const std::uint32_t* picture, const std::vector<char>& changed,
+                                  const platform::WindowPixels& window,
+                                  std::vector<platform::RowSpan>& written) {
+    const std::size_t across_width = static_cast<std::size_t>(rect_.width);
+    for (int y = 0; y < height_; ++y) {
+        if (!changed[static_cast<std::size_t>(y)]) continue;
+        const std::uint32_t* in = picture + static_cast<std::size_t>(y) * width_;
+        std::uint32_t* out = across_.data() + static_cast<std::size_t>(y) * across_width;
+        for (const Tap& tap : columns_)
+            *out++ = tap.weight == 0 ? in[tap.first] : mix(in[tap.first], in[tap.second], tap.weight);
+    }
+    for (int y = 0; y < rect_.height; ++y) {
+        const Tap& tap = rows_[static_cast<std::size_t>(y)];
+        if (!changed[static_cast<std::size_t>(tap.first)] &&
+            !changed[static_cast<std::size_t>(tap.second)])
+            continue;
+        const std::uint32_t* first = across_.data() + tap.first * across_width;
+        const std::uint32_t* second = across_.data() + tap.second * across_width;
+        std::uint32_t* out =
+            window.pixels + static_cast<std::size_t>(rect_.y + y) * window.pitch + rect_.x;
+        if (tap.weight == 0)
+            std::memcpy(out, first, across_width * 4);
+        else
+            mix_rows(first, second, tap.weight, out, rect_.width);
+        add_span(written, rect_.y + y, 1);
+    }
+}
