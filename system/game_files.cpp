@@ -29,6 +29,14 @@ bool is_folder(const std::string& path) {
     return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
+// The game names its files with either separator ("chars\\face01.png");
+// they are looked up by the same name whichever it used.
+std::string with_slashes(std::string name) {
+    for (char& c : name)
+        if (c == '\\') c = '/';
+    return name;
+}
+
 bool is_relative(const std::string& name) {
     return !name.empty() && name[0] != '/';
 }
@@ -101,7 +109,8 @@ const GameFileLayout& game_file_layout() {
     return layout_in_use();
 }
 
-std::string file_to_read(const std::string& name) {
+std::string file_to_read(const std::string& given) {
+    const std::string name = with_slashes(given);
     const GameFileLayout& layout = layout_in_use();
     if (!layout.installed || !is_relative(name)) return name;
     if (!layout.player_folder.empty() && exists(layout.player_folder + name))
@@ -109,7 +118,8 @@ std::string file_to_read(const std::string& name) {
     return layout.installed_folder + name;
 }
 
-std::string file_to_write(const std::string& name, std::string* why) {
+std::string file_to_write(const std::string& given, std::string* why) {
+    const std::string name = with_slashes(given);
     const GameFileLayout& layout = layout_in_use();
     if (!layout.installed || !is_relative(name)) return name;
     if (layout.player_folder.empty()) {

@@ -79,6 +79,7 @@ TEST(GameFiles, ThePlayersFilesComeFirstAndAllWritesGoThere) {
     std::filesystem::create_directory(mine + "chars");
     root.write("home/.local/share/orvessa/chars/face42.png", "my face");
     EXPECT_EQ(read_all(open_read_stream("chars/face42.png")), "my face");
+    EXPECT_EQ(read_all(open_read_stream("chars\\face42.png")), "my face");
     EXPECT_EQ(read_all(open_read_stream("chars/port42.png")), "installed portrait");
     EXPECT_EQ(file_type("chars/port42.png"), 1);
     EXPECT_EQ(folders_read(),
