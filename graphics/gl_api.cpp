@@ -54,25 +54,6 @@ void check(const char* name) {
     std::abort();
 }
 
-template <typename Table, auto Member, const char* Name, typename F> struct Checked;
-template <typename Table, auto Member, const char* Name, typename R, typename... A>
-struct Checked<Table, Member, Name, R (*)(A...)> {
-    static R call(A... args) {
-        if constexpr (std::is_same_v<Table, GLApi>) {
-            if constexpr (Member == &GLApi::Begin) inside_primitive = true;
-            if constexpr (Member == &GLApi::End) inside_primitive = false;
-        }
-        if constexpr (std::is_void_v<R>) {
-            (real<Table>().*Member)(args...);
-            check(Name);
-        } else {
-            R result = (real<Table>().*Member)(args...);
-            check(Name);
-            return result;
-        }
-    }
-};
-
 #define ORV_GL_NAME(name) constexpr char name##_name[] = #name;
 ORV_GL_FUNCTIONS(ORV_GL_NAME)
 #undef ORV_GL_NAME
@@ -84,6 +65,23 @@ constexpr char CheckFramebufferStatus_name[] = "CheckFramebufferStatus";
 constexpr char BlitFramebuffer_name[] = "BlitFramebuffer";
 constexpr char ClearBufferfv_name[] = "ClearBufferfv";
 constexpr char ClipControl_name[] = "ClipControl";
+
+template <typename Table, auto Member, const char* Name, typename F> struct Checked;
+template <typename Table, auto Member, const char* Name, typename R, typename... A>
+struct Checked<Table, Member, Name, R (*)(A...)> {
+    static R call(A... args) {
+        if constexpr (Name == Begin_name) inside_primitive = true;
+        if constexpr (Name == End_name) inside_primitive = false;
+        if constexpr (std::is_void_v<R>) {
+            (real<Table>().*Member)(args...);
+            check(Name);
+        } else {
+            R result = (real<Table>().*Member)(args...);
+            check(Name);
+            return result;
+        }
+    }
+};
 
 template <typename Table, auto Member, const char* Name> void wrap(Table& table) {
     using F = std::remove_reference_t<decltype(table.*Member)>;

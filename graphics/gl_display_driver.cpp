@@ -63,7 +63,11 @@ void TGLGraphics::choose_route(TGLState& state, std::optional<Route> wanted) {
     const platform::PictureRoute shown = platform::show_scaled_window(
         window_, pixels ? platform::PictureRoute::Pixels : platform::PictureRoute::OpenGL);
     if (shown == platform::PictureRoute::Pixels) {
+        // Read back from a framebuffer object of the window's byte order
+        // with an alpha channel, the picture is a plain copy; from a window
+        // without alpha it is converted pixel by pixel, ten times the cost.
         route_ = Route::Pixels;
+        compositor_.make(settings_.width, settings_.height, state);
         pixels_.start(settings_.width, settings_.height);
     } else if (wanted != Route::Window &&
                compositor_.make(settings_.width, settings_.height, state)) {

@@ -28,7 +28,7 @@ class TGLGraphics : public TGraphics {
     enum class Route {
         Window,      // drawn into the window itself, which shows it unscaled
         Framebuffer, // drawn into a framebuffer object, scaled by OpenGL
-        Pixels,      // drawn on a hidden window, read back and scaled on the CPU
+        Pixels,      // drawn offscreen, read back and scaled on the CPU
     };
 
     void* driver() override;
@@ -38,8 +38,8 @@ class TGLGraphics : public TGraphics {
 
     platform::Window* window() const { return window_; }
     Route route() const { return route_; }
-    // Where drawing goes: the framebuffer object of the Framebuffer route,
-    // 0 (the window, or the hidden one) otherwise.
+    // Where drawing goes: the framebuffer object of a scaled window's
+    // picture, or 0 (the window, or the hidden one that holds the context).
     unsigned picture_framebuffer() const { return compositor_.framebuffer(); }
     // A windowed display draws a picture of its own size, shown scaled: by
     // OpenGL on a GPU, and on the CPU where a software rasteriser would

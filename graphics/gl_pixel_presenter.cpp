@@ -17,19 +17,25 @@ void TGLPixelPresenter::start(int width, int height) {
 }
 
 void TGLPixelPresenter::read_frame(TGLState& state) {
-    state.bind_read_framebuffer(0);
+    state.bind_read_framebuffer(state.picture_framebuffer());
     gl().PixelStorei(GL_PACK_ALIGNMENT, 4);
-    // The window's own byte order (blue first), which the window system's
-    // pixels share: read without converting.
+    // Blue first, as the window system's pixels are. From a picture of that
+    // same byte order the read is a plain copy.
     gl().ReadPixels(0, 0, width_, height_, GL_BGRA, GL_UNSIGNED_BYTE, read_.data());
+    state.bind_picture();
     const std::size_t row_bytes = static_cast<std::size_t>(width_) * 4;
+    const bool top_first = state.picture_top_first();
     for (int y = 0; y < height_; ++y) {
-        const std::uint32_t* from = read_.data() + static_cast<std::size_t>(height_ - 1 - y) * width_;
+        const std::uint32_t* from =
+            read_.data() + static_cast<std::size_t>(top_first ? y : height_ - 1 - y) * width_;
         std::uint32_t* to = picture_.data() + static_cast<std::size_t>(y) * width_;
         if (std::memcmp(from, to, row_bytes) == 0) continue;
-        std::memcpy(to, from, row_bytes);
         changed_[static_cast<std::size_t>(y)] = 1;
+        // Read in the picture's own order, the frame read becomes the frame
+        // shown as it is; only the other order needs its rows copied.
+        if (!top_first) std::memcpy(to, from, row_bytes);
     }
+    if (top_first) read_.swap(picture_);
 }
 
 void TGLPixelPresenter::blacken_bars(const platform::WindowPixels& window,

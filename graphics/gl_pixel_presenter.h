@@ -1,6 +1,7 @@
 // The picture of a scaled window on a software rasteriser: drawn by OpenGL
-// at its own size on a hidden window, read back, and scaled on the CPU into
-// the shown window's pixels.
+// at its own size (into a framebuffer object where there are any, or on the
+// hidden window that holds the context), read back, and scaled on the CPU
+// into the shown window's pixels.
 //
 // A software rasteriser shades every pixel of a large window to scale a
 // picture into it; replicating or filtering pixels on the CPU costs a small
@@ -28,7 +29,7 @@ class TGLPixelPresenter {
     void blacken_bars(const platform::WindowPixels& window, const platform::PictureRect& rect);
 
     int width_ = 0, height_ = 0;
-    std::vector<std::uint32_t> read_;    // as OpenGL reads it, bottom row first
+    std::vector<std::uint32_t> read_;    // as OpenGL reads it
     std::vector<std::uint32_t> picture_; // the frame last shown, top row first
     std::vector<char> changed_;          // per row of the picture
     TPictureScaler scaler_;

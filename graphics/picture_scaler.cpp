@@ -36,6 +36,15 @@ void mix_rows(const std::uint32_t* first, const std::uint32_t* second, int weigh
         o[i] = static_cast<std::uint8_t>((a[i] * wa + b[i] * wb + 128) >> 8);
 }
 
+// Each pixel twice, as one 64-bit store: the commonest multiple, and the
+// one the compiler does not vectorise by itself.
+void double_row(const std::uint32_t* in, std::uint32_t* out, int width) {
+    for (int x = 0; x < width; ++x) {
+        const std::uint64_t pair = in[x] * 0x100000001ull;
+        std::memcpy(out + 2 * x, &pair, sizeof pair);
+    }
+}
+
 void add_span(std::vector<platform::RowSpan>& spans, int top, int count) {
     if (!spans.empty() && spans.back().top + spans.back().count == top)
         spans.back().count += count;
@@ -108,8 +117,11 @@ void TPictureScaler::scale_whole(const std::uint32_t* picture, const std::vector
         if (n == 1) {
             std::memcpy(out, in, static_cast<std::size_t>(width_) * 4);
         } else {
-            for (int x = 0; x < width_; ++x)
-                for (int k = 0; k < n; ++k) out[x * n + k] = in[x];
+            if (n == 2)
+                double_row(in, out, width_);
+            else
+                for (int x = 0; x < width_; ++x)
+                    for (int k = 0; k < n; ++k) out[x * n + k] = in[x];
             for (int k = 1; k < n; ++k)
                 std::memcpy(out + static_cast<std::size_t>(k) * window.pitch, out,
                             static_cast<std::size_t>(rect_.width) * 4);
