@@ -5,8 +5,8 @@ toolchain() {
     emcc --version
     dpkg-query -W emscripten
 }
-# Emscripten's toolchain file searches its own sysroot only, unless told of ours.
-cmake_configure() { emcmake cmake -DCMAKE_FIND_ROOT_PATH="$stage" "$@"; }
+recipe+=("$top/cmake/emscripten.cmake")
+cmake_configure() { cmake -DCMAKE_TOOLCHAIN_FILE="$top/cmake/emscripten.cmake" "$@"; }
 zlib_configure() { emconfigure ./configure "$@"; }
 make_tool() { emmake make "$@"; }
 # libpng's hardware optimisations are for real processors.
