@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages of packages.txt that are not installed yet.
-# Runs apt-get as root, through sudo when needed.
+# Installs the Debian packages of the given lists (default: packages.txt) that
+# are not installed yet. A list is a path, or a file name at the top of the
+# repository. Runs apt-get as root, through sudo when needed.
+# Usage: scripts/install-packages.sh [LIST...]
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
-mapfile -t wanted < <(sed -e 's/#.*//' -e 's/[[:space:]]//g' "$top/packages.txt" | grep -v '^$')
+[[ $# -gt 0 ]] || set -- packages.txt
+wanted=()
+for list in "$@"; do
+    [[ -f "$list" ]] || list="$top/$list"
+    mapfile -t -O "${#wanted[@]}" wanted < <(sed -e 's/#.*//' -e 's/[[:space:]]//g' "$list" | grep -v '^$')
+done
 missing=()
 for package in "${wanted[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
