@@ -1,11 +1,7 @@
 // Windows with an OpenGL compatibility context (immediate mode, GL 1.1 calls).
 #include "platform/internal.h"
 
-#include <SDL2/SDL_syswm.h>
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
-#include <dlfcn.h>
 #include <vector>
 
 namespace platform {
@@ -17,47 +13,7 @@ std::string last_window_error;
 std::vector<Window*> open_windows;
 int last_swap_interval = -1; // none set yet
 
-// SDL opens the Wayland client library itself, privately; its connection's
-// descriptor is asked of that same library.
-int wayland_connection(void* display) {
-    void* library = dlopen("libwayland-client.so.0", RTLD_NOW | RTLD_NOLOAD);
-    if (!library) return -1;
-    using GetFd = int (*)(void*);
-    auto get_fd = reinterpret_cast<GetFd>(dlsym(library, "wl_display_get_fd"));
-    int fd = get_fd && display ? get_fd(display) : -1;
-    dlclose(library);
-    return fd;
-}
-
-int display_connection(SDL_Window* window) {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info)) return -1;
-#if defined(SDL_VIDEO_DRIVER_X11)
-    if (info.subsystem == SDL_SYSWM_X11) return XConnectionNumber(info.info.x11.display);
-#endif
-#if defined(SDL_VIDEO_DRIVER_WAYLAND)
-    if (info.subsystem == SDL_SYSWM_WAYLAND) return wayland_connection(info.info.wl.display);
-#endif
-    return -1;
-}
-
-// The drivers that draw without a screen have no input to wait for.
-bool delivers_input() {
-    const char* driver = SDL_GetCurrentVideoDriver();
-    return !driver || (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0);
-}
-
 } // namespace
-
-// Mesa's software rasteriser shares each frame out among threads of its
-// own. A 640 x 480 frame of a 2D game is a millisecond or two of work, and
-// handing it over and back costs more than the sharing saves: drawn on the
-// calling thread it takes a third less CPU. Other drivers ignore the
-// setting, and a player's own choice is kept.
-void detail::draw_software_frames_on_this_thread() {
-    setenv("LP_NUM_THREADS", "0", 0);
-}
 
 void set_window_title(const std::string& title) {
     window_title = title;
@@ -121,7 +77,7 @@ Window* open_window(const WindowSpec& spec) {
     auto* window = new Window{sdl, context, spec.width, spec.height, spec.scaled};
     open_windows.push_back(window);
     last_swap_interval = -1;
-    detail::set_input_connection(display_connection(sdl), delivers_input());
+    detail::watch_window_input(sdl);
     return window;
 }
 
@@ -133,7 +89,7 @@ void close_window(Window* window) {
     SDL_GL_DeleteContext(window->context);
     SDL_DestroyWindow(window->sdl);
     delete window;
-    if (open_windows.empty()) detail::set_input_connection(-1, false);
+    if (open_windows.empty()) detail::watch_window_input(nullptr);
     last_swap_interval = -1;
 }
 
