@@ -29,6 +29,10 @@ bool ensure_sdl_video();
 // a thread (the environment is not safe to change once they run).
 void draw_software_frames_on_this_thread();
 
+// Which displays the window system looked for, as a note for the player to
+// add to the reason no window opened: " (DISPLAY is :0, ...)", or empty.
+std::string displays_looked_for();
+
 // What the system needs before SDL starts: the means to wake a wait, made
 // before any other thread can post a notice (and on Windows, SDL's word
 // that the program's entry, a plain main, is ready for it).

@@ -22,15 +22,7 @@ void set_window_title(const std::string& title) {
 
 Window* open_window(const WindowSpec& spec) {
     if (!detail::ensure_sdl_video()) {
-        // SDL names the drivers it tried; which display they looked for is
-        // what a player can put right.
-        const char* display = SDL_getenv("DISPLAY");
-        const char* wayland = SDL_getenv("WAYLAND_DISPLAY");
-        last_window_error = std::string(SDL_GetError()) + " (DISPLAY " +
-                            (display && *display ? std::string("is ") + display : "is not set") +
-                            ", WAYLAND_DISPLAY " +
-                            (wayland && *wayland ? std::string("is ") + wayland : "is not set") +
-                            ")";
+        last_window_error = SDL_GetError() + detail::displays_looked_for();
         return nullptr;
     }
     // Loaded once for the whole run: SDL would otherwise unload the OpenGL
