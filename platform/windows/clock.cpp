@@ -5,8 +5,9 @@
 #include "platform/process.h"
 
 #include <cstdlib>
-#include <timeapi.h>
 #include <windows.h>
+
+#include <timeapi.h> // after windows.h, which it needs
 
 namespace platform {
 namespace {

@@ -1,8 +1,9 @@
 // The process's memory on Windows.
 #include "platform/process.h"
 
-#include <psapi.h>
 #include <windows.h>
+
+#include <psapi.h> // after windows.h, which it needs
 
 namespace platform {
 
