@@ -22,3 +22,6 @@ set_property(TARGET Freetype::Freetype APPEND PROPERTY INTERFACE_LINK_LIBRARIES
     PNG::PNG ZLIB::ZLIB)
 
 include(cmake/HostTools.cmake)
+
+# M_PI and its kin, which glibc's <cmath> gives without asking.
+add_compile_definitions(_USE_MATH_DEFINES)
