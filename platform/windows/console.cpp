@@ -17,10 +17,10 @@ bool redirected(DWORD stream) {
 } // namespace
 
 void use_parent_console() {
-    // Streams the caller redirected (to a file or a pipe) are kept.
+    // Streams the caller redirected (to a file or a pipe) are kept; the
+    // console is joined all the same, for its Ctrl+C and closing.
     const bool keep_out = redirected(STD_OUTPUT_HANDLE);
     const bool keep_err = redirected(STD_ERROR_HANDLE);
-    if (keep_out && keep_err) return;
     if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
     if (!keep_out) std::freopen("CONOUT$", "w", stdout);
     if (!keep_err) std::freopen("CONOUT$", "w", stderr);
