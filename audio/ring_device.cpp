@@ -2,11 +2,11 @@
 
 #include "audio/counters.h"
 
+#include "platform/process.h"
+
 #include <algorithm>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
-#include <pthread.h>
 #include <system_error>
 
 namespace {
@@ -45,7 +45,7 @@ bool ringdevice::init() {
     }
     if (own_thread_) {
         try {
-            thread_ = std::thread(&ringdevice::run_service_thread, this);
+            thread_ = platform::start_background_thread([this] { run_service_thread(); });
         } catch (const std::system_error&) {
             running_.store(false);
             port_->reset();
@@ -98,12 +98,6 @@ void ringdevice::service() {
 }
 
 void ringdevice::run_service_thread() {
-    // Ctrl+C and termination requests belong to the main thread.
-    sigset_t signals;
-    sigemptyset(&signals);
-    sigaddset(&signals, SIGINT);
-    sigaddset(&signals, SIGTERM);
-    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
     port_->serve_from_this_thread();
 
     // Absolute deadlines: the period does not drift with scheduling delays.

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <GL/gl.h>
+// Windows' gl.h stops at OpenGL 1.1; the later names are all in glext.h.
+#include <GL/glext.h>
 
 #ifndef GL_CLAMP_TO_EDGE
 #define GL_CLAMP_TO_EDGE 0x812F

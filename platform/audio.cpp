@@ -1,10 +1,6 @@
 // The audio device: SDL pulls samples through a callback on its own thread.
 #include "platform/internal.h"
 
-#include <algorithm>
-#include <pthread.h>
-#include <sched.h>
-
 namespace platform {
 namespace {
 
@@ -39,19 +35,6 @@ void pause_audio(bool paused) {
     // Taking the device lock waits for a callback that is still running.
     SDL_LockAudioDevice(device);
     SDL_UnlockAudioDevice(device);
-}
-
-void make_thread_urgent() {
-    // A low real-time priority first: the thread wakes every few
-    // milliseconds for a few microseconds of work, and ordinary priorities
-    // (even the highest) still leave it waiting behind busy sessions when
-    // the machine is loaded. Without the right to that, the strongest
-    // ordinary priority the system grants.
-    sched_param param{};
-    param.sched_priority =
-        std::min(sched_get_priority_min(SCHED_RR) + 9, sched_get_priority_max(SCHED_RR));
-    if (pthread_setschedparam(pthread_self(), SCHED_RR, &param) == 0) return;
-    SDL_SetThreadPriority(SDL_THREAD_PRIORITY_TIME_CRITICAL);
 }
 
 void close_audio() {

@@ -1,22 +1,14 @@
 // The main thread's queue: SDL's event queue for window-system input plus our
-// own notice queue for ticks posted by other threads. Waiting blocks in
-// poll() on an eventfd (posted notices, signals) and on the display
-// connection (window input), so an idle game costs no CPU. Where the window
-// system's connection cannot be had, or while pads are open (SDL reads them
-// only when pumped), the wait looks for input every few milliseconds instead,
-// so a key or button press still wakes it on every driver.
+// own notice queue for ticks posted by other threads. Waiting blocks in the
+// system's own wait (posix/wait.cpp, windows/wait.cpp) until a notice, a
+// termination request or window input may have arrived, so an idle game
+// costs no CPU.
 #include "platform/internal.h"
 
 #include <atomic>
-#include <cerrno>
-#include <csignal>
 #include <deque>
 #include <mutex>
-#include <poll.h>
-#include <pthread.h>
 #include <string>
-#include <sys/eventfd.h>
-#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -36,40 +28,9 @@ NoticeQueue& notices() {
     return *queue;
 }
 
-int display_fd = -1;
-bool input_unwatched = false; // window input arrives by no connection we can watch
-// How often a wait looks for input it cannot watch: quick enough that a key
-// press is not felt late, rare enough to cost nothing.
-constexpr int unwatched_input_poll_ms = 8;
 std::atomic<bool> termination_signalled{false};
 bool sdl_started = false;
 bool video_started = false;
-
-// The eventfd that wakes wait_events(); made on first use, never closed.
-int wake_fd() {
-    static const int fd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-    return fd;
-}
-
-void on_termination_signal(int) {
-    termination_signalled.store(true);
-    detail::wake_main_thread();
-}
-
-void install_signal_handlers() {
-    struct sigaction action {};
-    action.sa_handler = on_termination_signal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = 0; // no SA_RESTART: a blocked poll() must return
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-}
-
-void drain_wake_fd() {
-    std::uint64_t value;
-    while (read(wake_fd(), &value, sizeof value) > 0) {
-    }
-}
 
 bool anything_waiting() {
     if (notices().count.load() > 0 || termination_signalled.load()) return true;
@@ -129,13 +90,13 @@ void only_window_systems_unless_asked() {
 bool ensure_sdl_events() {
     if (sdl_started) return true;
     draw_software_frames_on_this_thread();
-    wake_fd();
+    prepare_system_for_sdl();
     // We wait for signals ourselves; SDL's own handlers would only be noticed
     // at the next pump, which may never come while we block.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     if (SDL_Init(SDL_INIT_EVENTS) != 0) return false;
-    install_signal_handlers();
+    watch_termination_requests();
     sdl_started = true;
     return true;
 }
@@ -149,30 +110,20 @@ bool ensure_sdl_video() {
     return true;
 }
 
-void set_input_connection(int fd, bool delivers_input) {
-    display_fd = fd;
-    input_unwatched = delivers_input && fd < 0;
-}
-
-void wake_main_thread() {
-    std::uint64_t one = 1;
-    ssize_t written = write(wake_fd(), &one, sizeof one);
-    (void)written; // a full counter already means "wake up"
-}
-
-void block_termination_signals() {
-    sigset_t set;
-    sigemptyset(&set);
-    sigaddset(&set, SIGINT);
-    sigaddset(&set, SIGTERM);
-    pthread_sigmask(SIG_BLOCK, &set, nullptr);
+void note_termination_request() {
+    termination_signalled.store(true);
+    wake_main_thread();
 }
 
 } // namespace detail
 
-void set_window_event_handler(WindowEventHandler handler) { window_handler = handler; }
+void set_window_event_handler(WindowEventHandler handler) {
+    window_handler = handler;
+}
 
-void set_notice_handler(NoticeHandler handler) { notice_handler = handler; }
+void set_notice_handler(NoticeHandler handler) {
+    notice_handler = handler;
+}
 
 void post_notice(std::uint64_t id) {
     {
@@ -184,7 +135,9 @@ void post_notice(std::uint64_t id) {
     detail::wake_main_thread();
 }
 
-int pending_notices() { return notices().count.load(); }
+int pending_notices() {
+    return notices().count.load();
+}
 
 void pump_events() {
     detail::ensure_sdl_events();
@@ -196,23 +149,12 @@ void pump_events() {
 void wait_events() {
     detail::ensure_sdl_events();
     for (;;) {
-        drain_wake_fd();
+        detail::forget_wakeups();
         if (anything_waiting()) break;
-        pollfd fds[3];
-        int count = 0;
-        if (wake_fd() >= 0) fds[count++] = pollfd{wake_fd(), POLLIN, 0};
-        if (display_fd >= 0) fds[count++] = pollfd{display_fd, POLLIN, 0};
-        const int devices = detail::device_watch_fd();
-        if (devices >= 0) fds[count++] = pollfd{devices, POLLIN, 0};
-        if (count == 0) {
-            sleep_ms(1); // no way to block on anything: should not happen
-            continue;
-        }
-        const bool pump_often = input_unwatched || detail::pads_need_pumping();
-        poll(fds, static_cast<nfds_t>(count), pump_often ? unwatched_input_poll_ms : -1);
-        if (devices >= 0 && (fds[count - 1].revents & POLLIN)) detail::note_device_change();
-        // Woken by a notice, a signal, window input, a device, the clock or
-        // an interrupted call: loop to see whether something really arrived.
+        // Woken by a notice, a termination request, window input, a device,
+        // the clock or an interrupted call: loop to see whether something
+        // really arrived.
+        detail::sleep_until_woken();
     }
     pump_events();
 }

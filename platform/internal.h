@@ -41,11 +41,31 @@ bool ensure_sdl_video();
 // a thread (the environment is not safe to change once they run).
 void draw_software_frames_on_this_thread();
 
-// What a wait must watch to wake on window input: the window system's
-// connection (-1 when it cannot be had), and whether the window system
-// delivers input at all. Input that arrives by no connection we can watch
-// is looked for every few milliseconds instead.
-void set_input_connection(int fd, bool delivers_input);
+// Which displays the window system looked for, as a note for the player to
+// add to the reason no window opened: " (DISPLAY is :0, ...)", or empty.
+std::string displays_looked_for();
+
+// What the system needs before SDL starts: the means to wake a wait, made
+// before any other thread can post a notice (and on Windows, SDL's word
+// that the program's entry, a plain main, is ready for it).
+void prepare_system_for_sdl();
+
+// From now on Ctrl+C and termination requests (signals; on Windows the
+// console's Ctrl+C and closing) call note_termination_request().
+void watch_termination_requests();
+
+// Hands the main thread a close request and wakes it. Async-signal-safe.
+void note_termination_request();
+
+// The window whose input a wait must wake for (null when none is open).
+void watch_window_input(SDL_Window* window);
+
+// A wait: forget_wakeups() first, then look for anything that arrived, and
+// only then sleep_until_woken(), which returns once something may have
+// arrived since (or after a few milliseconds, while input must be looked
+// for rather than waited for).
+void forget_wakeups();
+void sleep_until_woken();
 
 // The game's virtual-key code of a key (1..255), 0 for keys that have none.
 int virtual_key_code(const SDL_Keysym& key);
@@ -75,22 +95,15 @@ bool is_pad_event(Uint32 type);
 void translate_pad_event(const SDL_Event& event, WindowEventHandler handler);
 bool pads_open();
 
-// Watches the folder where input devices appear, so that a wait wakes when a
-// pad is plugged in. The descriptor to wait on is -1 when nothing is watched;
-// once it is readable, note_device_change() takes the change in.
-void watch_input_devices(const char* folder);
-int device_watch_fd();
-void note_device_change();
+// Watches for input devices coming and going, so that a wait wakes when a
+// pad is plugged in.
+void watch_input_devices();
 
 // Whether a wait must pump every few milliseconds for SDL to read pads.
 bool pads_need_pumping();
 
 // Wakes a thread blocked in wait_events(). Async-signal-safe.
 void wake_main_thread();
-
-// Blocks the asynchronous termination signals in the calling thread, so that
-// they reach the main thread, which waits for them.
-void block_termination_signals();
 
 } // namespace platform::detail
 

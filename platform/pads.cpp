@@ -85,7 +85,7 @@ void start_pads() {
     // SDL_CONTROLLERDEVICEADDED events like any plugged in later.
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) return;
     started = true;
-    detail::watch_input_devices("/dev/input");
+    detail::watch_input_devices();
 }
 
 int open_pad_count() {

@@ -3,6 +3,7 @@
 // 62.5 notices a second, exactly). The thread touches nothing but the notice
 // queue; the main thread does the counting when it drains the queue.
 #include "platform/internal.h"
+#include "platform/process.h"
 
 #include <condition_variable>
 #include <map>
@@ -33,14 +34,12 @@ Sources& sources() {
 }
 
 void run_tick_source(TickSource* source, int period_ms, std::uint64_t id) {
-    detail::block_termination_signals();
     using clock = std::chrono::steady_clock;
     const auto period = std::chrono::milliseconds(period_ms);
     auto deadline = clock::now() + period;
     std::unique_lock<std::mutex> lock(source->mutex);
     for (;;) {
-        if (source->wake.wait_until(lock, deadline, [source] { return source->stopping; }))
-            return;
+        if (source->wake.wait_until(lock, deadline, [source] { return source->stopping; })) return;
         post_notice(id);
         deadline += period;
         // After a long stall (a suspended process), do not post a burst of
@@ -56,7 +55,8 @@ TickSourceId start_tick_source(int period_ms, std::uint64_t id) {
     if (period_ms <= 0) return 0;
     auto source = std::make_unique<TickSource>();
     try {
-        source->thread = std::thread(run_tick_source, source.get(), period_ms, id);
+        source->thread = start_background_thread(
+            [source = source.get(), period_ms, id] { run_tick_source(source, period_ms, id); });
     } catch (const std::system_error&) {
         return 0;
     }

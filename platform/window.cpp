@@ -1,11 +1,7 @@
 // Windows with an OpenGL compatibility context (immediate mode, GL 1.1 calls).
 #include "platform/internal.h"
 
-#include <SDL2/SDL_syswm.h>
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
-#include <dlfcn.h>
 #include <vector>
 
 namespace platform {
@@ -17,47 +13,7 @@ std::string last_window_error;
 std::vector<Window*> open_windows;
 int last_swap_interval = -1; // none set yet
 
-// SDL opens the Wayland client library itself, privately; its connection's
-// descriptor is asked of that same library.
-int wayland_connection(void* display) {
-    void* library = dlopen("libwayland-client.so.0", RTLD_NOW | RTLD_NOLOAD);
-    if (!library) return -1;
-    using GetFd = int (*)(void*);
-    auto get_fd = reinterpret_cast<GetFd>(dlsym(library, "wl_display_get_fd"));
-    int fd = get_fd && display ? get_fd(display) : -1;
-    dlclose(library);
-    return fd;
-}
-
-int display_connection(SDL_Window* window) {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info)) return -1;
-#if defined(SDL_VIDEO_DRIVER_X11)
-    if (info.subsystem == SDL_SYSWM_X11) return XConnectionNumber(info.info.x11.display);
-#endif
-#if defined(SDL_VIDEO_DRIVER_WAYLAND)
-    if (info.subsystem == SDL_SYSWM_WAYLAND) return wayland_connection(info.info.wl.display);
-#endif
-    return -1;
-}
-
-// The drivers that draw without a screen have no input to wait for.
-bool delivers_input() {
-    const char* driver = SDL_GetCurrentVideoDriver();
-    return !driver || (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0);
-}
-
 } // namespace
-
-// Mesa's software rasteriser shares each frame out among threads of its
-// own. A 640 x 480 frame of a 2D game is a millisecond or two of work, and
-// handing it over and back costs more than the sharing saves: drawn on the
-// calling thread it takes a third less CPU. Other drivers ignore the
-// setting, and a player's own choice is kept.
-void detail::draw_software_frames_on_this_thread() {
-    setenv("LP_NUM_THREADS", "0", 0);
-}
 
 void set_window_title(const std::string& title) {
     window_title = title;
@@ -66,15 +22,7 @@ void set_window_title(const std::string& title) {
 
 Window* open_window(const WindowSpec& spec) {
     if (!detail::ensure_sdl_video()) {
-        // SDL names the drivers it tried; which display they looked for is
-        // what a player can put right.
-        const char* display = SDL_getenv("DISPLAY");
-        const char* wayland = SDL_getenv("WAYLAND_DISPLAY");
-        last_window_error = std::string(SDL_GetError()) + " (DISPLAY " +
-                            (display && *display ? std::string("is ") + display : "is not set") +
-                            ", WAYLAND_DISPLAY " +
-                            (wayland && *wayland ? std::string("is ") + wayland : "is not set") +
-                            ")";
+        last_window_error = SDL_GetError() + detail::displays_looked_for();
         return nullptr;
     }
     // Loaded once for the whole run: SDL would otherwise unload the OpenGL
@@ -120,7 +68,7 @@ Window* open_window(const WindowSpec& spec) {
     window->scaled = spec.scaled;
     open_windows.push_back(window);
     last_swap_interval = -1;
-    detail::set_input_connection(display_connection(sdl), delivers_input());
+    detail::watch_window_input(sdl);
     return window;
 }
 
@@ -146,7 +94,7 @@ void close_window(Window* window) {
     SDL_DestroyWindow(window->sdl);
     if (window->gl_host) SDL_DestroyWindow(window->gl_host);
     delete window;
-    if (open_windows.empty()) detail::set_input_connection(-1, false);
+    if (open_windows.empty()) detail::watch_window_input(nullptr);
     last_swap_interval = -1;
 }
 

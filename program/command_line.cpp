@@ -69,7 +69,8 @@ std::string help_text() {
     // Asked before start-up: the layout is decided here first (nothing is made).
     choose_game_file_layout();
     std::string score_file = score_file_location();
-    if (score_file.empty()) score_file = "(none: neither XDG_DATA_HOME nor HOME is set)";
+    if (score_file.empty())
+        score_file = "(none: " + game_file_layout().no_player_folder_reason + ")";
     std::string files = "\nFiles:\n  " + score_file + "\n      the high-score tables\n";
     const std::vector<std::string> folders = character_folders();
     for (size_t i = 0; i < folders.size(); ++i)

@@ -20,6 +20,7 @@
 
 #include "audio/sound.h"
 #include "platform/platform.h"
+#include "platform/process.h"
 
 #include <cstdio>
 
@@ -71,8 +72,9 @@ void start_up() {
     // Without a window there is nothing to play in: say so, and why, rather
     // than run on unseen.
     if (!open_display(640, 480, 0, 60, 0)) {
-        std::fprintf(stderr, "orvessa: cannot open a window: %s\n",
-                     platform::window_error().c_str());
+        const std::string why = "cannot open a window: " + platform::window_error();
+        std::fprintf(stderr, "orvessa: %s\n", why.c_str());
+        platform::show_error_box("Orvessa", "Orvessa " + why);
         throw ProgramEnd{1};
     }
     set_mask_color(255, 0, 255);

@@ -4,15 +4,14 @@
 #include "graphics/counters.h"
 #include "system/startup.h"
 
+#include "platform/process.h"
+
 #include <chrono>
 #include <condition_variable>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
-#include <pthread.h>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -44,13 +43,6 @@ void write_line(StatsLog& s) {
 }
 
 void run_writer(int period_ms) {
-    // Ctrl+C and termination requests belong to the main thread.
-    sigset_t signals;
-    sigemptyset(&signals);
-    sigaddset(&signals, SIGINT);
-    sigaddset(&signals, SIGTERM);
-    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
-
     StatsLog& s = log_state();
     auto next = std::chrono::steady_clock::now();
     std::unique_lock<std::mutex> guard(s.lock);
@@ -64,13 +56,7 @@ void run_writer(int period_ms) {
 } // namespace
 
 long resident_kb() {
-    std::FILE* statm = std::fopen("/proc/self/statm", "r");
-    if (!statm) return 0;
-    long pages_total = 0, pages_resident = 0;
-    int read = std::fscanf(statm, "%ld %ld", &pages_total, &pages_resident);
-    std::fclose(statm);
-    if (read != 2) return 0;
-    return pages_resident * (sysconf(_SC_PAGESIZE) / 1024);
+    return platform::resident_memory_kb();
 }
 
 bool start_stats_log(const std::string& path, int period_ms) {
@@ -86,7 +72,8 @@ bool start_stats_log(const std::string& path, int period_ms) {
     std::fprintf(s.file,
                  "# time_ms rss_kb textures underruns frames longest_frame_us late_frames shown_by\n");
     write_line(s);
-    s.writer = std::thread(run_writer, period_ms > 0 ? period_ms : 1000);
+    s.writer = platform::start_background_thread(
+        [period = period_ms > 0 ? period_ms : 1000] { run_writer(period); });
     if (!s.exit_hook_added) {
         s.exit_hook_added = true;
         add_exit_hook(stop_stats_log);

@@ -1,8 +1,6 @@
 #include "system/file_stream.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/files.h"
 
 TFileStream::TFileStream(std::FILE* file, int mode) : file_(file), mode_(mode) {
     position_ = static_cast<std::int32_t>(std::ftell(file));
@@ -11,10 +9,16 @@ TFileStream::TFileStream(std::FILE* file, int mode) : file_(file), mode_(mode) {
     std::fseek(file, position_, SEEK_SET);
 }
 
-TFileStream::~TFileStream() { close(); }
+TFileStream::~TFileStream() {
+    close();
+}
 
-int TFileStream::pos() { return position_; }
-int TFileStream::size() { return length_; }
+int TFileStream::pos() {
+    return position_;
+}
+int TFileStream::size() {
+    return length_;
+}
 
 int TFileStream::seek(int position) {
     if (!file_) return -1;
@@ -51,33 +55,11 @@ int TFileStream::write(const void* buffer, int count) {
     return put;
 }
 
-namespace {
-
-// Opens without blocking and keeps only regular files: a named pipe would
-// wait for a writer for ever, and a device or a folder is no file of ours.
-// Nothing is truncated before the file is known to be a regular one.
-std::FILE* open_regular_file(const std::string& path, int readable, int writeable) {
-    int access = (readable && writeable) ? O_RDWR : writeable ? O_WRONLY : O_RDONLY;
-    int create = writeable && !readable ? O_CREAT : 0;
-    int fd = open(path.c_str(), access | create | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
-    if (fd < 0) return nullptr;
-    struct stat status;
-    bool regular = fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
-    bool ready = regular && fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0 &&
-                 (!create || ftruncate(fd, 0) == 0);
-    const char* mode = (readable && writeable) ? "r+b" : writeable ? "wb" : "rb";
-    std::FILE* file = ready ? fdopen(fd, mode) : nullptr;
-    if (!file) close(fd);
-    return file;
-}
-
-} // namespace
-
 StreamRef open_file_stream(const std::string& path, int readable, int writeable) {
     std::string native = path;
     for (char& c : native)
         if (c == '\\') c = '/';
-    std::FILE* file = open_regular_file(native, readable, writeable);
+    std::FILE* file = platform::open_regular_file(native, readable != 0, writeable != 0);
     if (!file) return nullptr;
     int stream_mode = (readable && writeable) ? 3 : writeable ? 2 : 1;
     return std::make_shared<TFileStream>(file, stream_mode);

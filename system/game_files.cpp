@@ -1,12 +1,9 @@
 #include "system/game_files.h"
 
+#include "platform/files.h"
 #include "platform/platform.h"
 
-#include <cerrno>
-#include <climits>
 #include <cstdlib>
-#include <cstring>
-#include <sys/stat.h>
 
 #ifndef ORVESSA_DATA_FROM_PROGRAM
 #define ORVESSA_DATA_FROM_PROGRAM "../share/games/orvessa"
@@ -20,13 +17,11 @@ GameFileLayout& layout_in_use() {
 }
 
 bool exists(const std::string& path) {
-    struct stat status;
-    return stat(path.c_str(), &status) == 0;
+    return platform::file_kind(path) != platform::FileKind::Missing;
 }
 
 bool is_folder(const std::string& path) {
-    struct stat status;
-    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+    return platform::file_kind(path) == platform::FileKind::Folder;
 }
 
 // The game names its files with either separator ("chars\\face01.png");
@@ -38,7 +33,7 @@ std::string with_slashes(std::string name) {
 }
 
 bool is_relative(const std::string& name) {
-    return !name.empty() && name[0] != '/';
+    return !name.empty() && !platform::is_absolute_path(name);
 }
 
 // Only absolute values count: the XDG base directory rules say a relative
@@ -62,22 +57,24 @@ std::string player_folder_from(const char* xdg_data_home, const char* home) {
 // "/usr/games/../share/games/orvessa" reads better as "/usr/share/games/orvessa"
 // wherever the player is told about it.
 std::string full_folder(const std::string& path) {
-    char resolved[PATH_MAX];
-    if (!realpath(path.c_str(), resolved)) return path + "/";
-    std::string folder = resolved;
+    std::string folder = platform::full_path(path);
+    if (folder.empty()) return path + "/";
     return folder.back() == '/' ? folder : folder + "/";
 }
 
-// Makes each missing folder on the way to `folder` (absolute, ending in '/')
-// with mode 0700, as the XDG base directory rules ask for.
+// Makes each missing folder on the way to `folder` (absolute, ending in '/'),
+// from the deepest one that exists (on Windows that may be a network share,
+// whose server and share names are no folders of their own).
 bool make_folders(const std::string& folder, std::string* why) {
-    for (size_t at = folder.find('/', 1); at != std::string::npos; at = folder.find('/', at + 1)) {
-        std::string part = folder.substr(0, at);
-        if (is_folder(part)) continue;
-        if (mkdir(part.c_str(), 0700) != 0 && !is_folder(part)) {
-            if (why) *why = "cannot make the folder " + part + ": " + std::strerror(errno);
-            return false;
-        }
+    std::vector<std::string> missing;
+    for (std::string part = folder.substr(0, folder.size() - 1);
+         part.find('/') != std::string::npos && !is_folder(part); part.resize(part.rfind('/')))
+        missing.push_back(part);
+    for (auto part = missing.rbegin(); part != missing.rend(); ++part) {
+        std::string reason;
+        if (platform::make_folder(*part, &reason) || is_folder(*part)) continue;
+        if (why) *why = "cannot make the folder " + *part + ": " + reason;
+        return false;
     }
     return true;
 }
@@ -94,12 +91,34 @@ GameFileLayout find_game_file_layout(const std::string& program_folder, const ch
     layout.installed = true;
     layout.installed_folder = full_folder(installed);
     layout.player_folder = player_folder_from(xdg_data_home, home);
+    layout.no_player_folder_reason = "neither XDG_DATA_HOME nor HOME is set";
+    return layout;
+}
+
+GameFileLayout find_windows_game_file_layout(const std::string& program_folder,
+                                             const std::string& roaming_data,
+                                             bool program_folder_writable) {
+    GameFileLayout layout;
+    layout.program_folder = program_folder;
+    if (program_folder.empty() || !is_folder(program_folder + "chars") || program_folder_writable)
+        return layout;
+    layout.installed = true;
+    layout.installed_folder = program_folder;
+    if (!roaming_data.empty())
+        layout.player_folder = without_trailing_slashes(roaming_data) + "/Orvessa/";
+    layout.no_player_folder_reason = "APPDATA is not set";
     return layout;
 }
 
 void choose_game_file_layout() {
-    use_game_file_layout(find_game_file_layout(platform::program_folder(),
-                                               std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+    const std::string program = platform::program_folder();
+#ifdef _WIN32
+    use_game_file_layout(find_windows_game_file_layout(
+        program, platform::roaming_data_folder(), platform::folder_accepts_new_files(program)));
+#else
+    use_game_file_layout(
+        find_game_file_layout(program, std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+#endif
 }
 
 void use_game_file_layout(const GameFileLayout& layout) {
@@ -123,7 +142,7 @@ std::string file_to_write(const std::string& given, std::string* why) {
     const GameFileLayout& layout = layout_in_use();
     if (!layout.installed || !is_relative(name)) return name;
     if (layout.player_folder.empty()) {
-        if (why) *why = "no folder for the player's files: neither XDG_DATA_HOME nor HOME is set";
+        if (why) *why = "no folder for the player's files: " + layout.no_player_folder_reason;
         return {};
     }
     std::string path = layout.player_folder + name;

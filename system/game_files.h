@@ -19,6 +19,13 @@
 //   file by file.
 //
 // With neither beside the program, the layout is portable, as it always was.
+//
+// On Windows the installed game keeps its "chars" folder beside the program
+// (in Program Files), so the rule there is another: a "chars" folder beside
+// a program whose folder takes new files is portable; one in a folder that
+// does not (Program Files, a read-only share) is installed, with the
+// characters beside the program as the installed ones and the player's
+// folder "%APPDATA%\Orvessa\".
 #pragma once
 
 #include <string>
@@ -31,12 +38,21 @@ struct GameFileLayout {
     // when neither XDG_DATA_HOME nor HOME names one.
     std::string player_folder;
     std::string installed_folder;
+    // Installed only: why the player's folder is empty, if it is.
+    std::string no_player_folder_reason;
 };
 
 // The layout for a program in `program_folder` (with a trailing '/'), given
 // the values of XDG_DATA_HOME and HOME (null when unset). Nothing is made.
 GameFileLayout find_game_file_layout(const std::string& program_folder, const char* xdg_data_home,
                                      const char* home);
+
+// The layout on Windows for a program in `program_folder`, given the
+// user's roaming application data folder (empty when unknown) and whether
+// the program's folder takes new files. Nothing is made.
+GameFileLayout find_windows_game_file_layout(const std::string& program_folder,
+                                             const std::string& roaming_data,
+                                             bool program_folder_writable);
 
 // Decides the layout from the running program's folder and the environment
 // and uses it from then on. system_startup() calls it once.

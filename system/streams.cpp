@@ -1,10 +1,10 @@
 #include "system/streams.h"
 
+#include "platform/files.h"
 #include "system/file_stream.h"
 #include "system/forward_stream.h"
 #include "system/game_files.h"
 
-#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -51,15 +51,23 @@ StreamRef open_stream(const std::string& url, int readable, int writeable) {
     return nullptr;
 }
 
-StreamRef open_read_stream(const std::string& url) { return open_stream(url, 1, 0); }
-StreamRef open_write_stream(const std::string& url) { return open_stream(url, 0, 1); }
+StreamRef open_read_stream(const std::string& url) {
+    return open_stream(url, 1, 0);
+}
+StreamRef open_write_stream(const std::string& url) {
+    return open_stream(url, 0, 1);
+}
 
 void close_stream(const StreamRef& stream) {
     if (stream) stream->close();
 }
 
-std::int32_t read_int(const StreamRef& stream) { return stream ? stream->read_int() : 0; }
-std::string read_line(const StreamRef& stream) { return stream ? stream->read_line() : ""; }
+std::int32_t read_int(const StreamRef& stream) {
+    return stream ? stream->read_int() : 0;
+}
+std::string read_line(const StreamRef& stream) {
+    return stream ? stream->read_line() : "";
+}
 
 void write_int(const StreamRef& stream, std::int32_t value) {
     if (stream) stream->write_int(value);
@@ -100,9 +108,12 @@ int file_type(const std::string& path) {
     std::string native = file_to_read(path);
     for (char& c : native)
         if (c == '\\') c = '/';
-    struct stat status;
-    if (stat(native.c_str(), &status) != 0) return 0;
-    if (S_ISREG(status.st_mode)) return 1;
-    if (S_ISDIR(status.st_mode)) return 2;
-    return 0;
+    switch (platform::file_kind(native)) {
+    case platform::FileKind::Regular:
+        return 1;
+    case platform::FileKind::Folder:
+        return 2;
+    default:
+        return 0;
+    }
 }

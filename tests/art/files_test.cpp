@@ -1,6 +1,7 @@
 // Every file the game opens exists under its exact name, in the format, size,
 // channel count and rate that the code reading it expects.
 #include "art_files.h"
+#include "tools/icon/ico_writer.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -128,4 +129,28 @@ TEST(Characters, NoFaceWithoutTheRestOfItsCharacter) {
                 << part << id;
         EXPECT_TRUE(std::filesystem::exists(chars_dir() + "/music" + std::to_string(id) + ".ogg"));
     }
+}
+
+namespace {
+std::string icon_path(int size) {
+    return std::string(ORVESSA_PROGRAM_DIR) + "/icons/orvessa-" + std::to_string(size) + ".png";
+}
+} // namespace
+
+TEST(WindowsIcon, PacksTheIconsPicturesWithSizesAndOffsets) {
+    std::vector<std::string> pngs;
+    for (int size : {16, 256}) pngs.push_back(read_file(icon_path(size)));
+    const std::string ico = ico_from_pngs(pngs, nullptr);
+    auto byte = [&](size_t at) { return static_cast<unsigned char>(ico[at]); };
+    auto word = [&](size_t at) { return byte(at) | byte(at + 1) << 8 | byte(at + 2) << 16; };
+    ASSERT_EQ(ico.size(), 6 + 2 * 16 + pngs[0].size() + pngs[1].size());
+    EXPECT_EQ(ico.substr(0, 6), std::string("\0\0\1\0\2\0", 6));
+    EXPECT_EQ(byte(6), 16);
+    EXPECT_EQ(byte(22), 0) << "256 pixels are written as 0";
+    EXPECT_EQ(word(6 + 8), pngs[0].size());
+    EXPECT_EQ(word(22 + 12), 6 + 32 + pngs[0].size());
+    EXPECT_EQ(ico.substr(word(22 + 12)), pngs[1]);
+    std::string why;
+    EXPECT_EQ(ico_from_pngs({read_file(icon_path(512))}, &why), "");
+    EXPECT_FALSE(why.empty());
 }

@@ -1,6 +1,7 @@
 #include "input/input.h"
 #include "input/pads.h"
 #include "platform/internal.h"
+#include "platform/posix/posix.h"
 #include "system/messages.h"
 #include "tests/input/input_fixture.h"
 #include "tests/input/sdl_injector.h"
@@ -113,7 +114,7 @@ TEST_F(Waiting, AWaitWakesWhenAnInputDeviceAppears) {
     pump_messages();
     ASSERT_EQ(platform::open_pad_count(), 0);
     ScratchFolder devices;
-    platform::detail::watch_input_devices(devices.path().c_str());
+    platform::detail::watch_input_device_folder(devices.path().c_str());
     std::unique_ptr<inject::Pad> pad;
     std::atomic<bool> woken{false};
     std::thread plug([&] {
@@ -128,5 +129,5 @@ TEST_F(Waiting, AWaitWakesWhenAnInputDeviceAppears) {
     woken.store(true);
     plug.join();
     EXPECT_EQ(platform::open_pad_count(), 1);
-    platform::detail::watch_input_devices("/dev/input");
+    platform::detail::watch_input_devices();
 }

@@ -4,6 +4,7 @@
 #include "input/input.h"
 #include "input/startup.h"
 #include "platform/internal.h"
+#include "platform/posix/posix.h"
 #include "system/messages.h"
 #include "system/startup.h"
 
@@ -80,7 +81,7 @@ int main() {
 
     // A key press wakes a blocked wait also where the window system's
     // connection cannot be watched, as on drivers other than X11.
-    platform::detail::set_input_connection(-1, true);
+    platform::detail::stop_watching_window_connection();
     flush_keys();
     const bool pressed = std::system("(sleep 0.3; xdotool key c) &") == 0;
     const std::int32_t before = clock_ms();

@@ -1,14 +1,19 @@
 #include "tests/support/scratch_folder.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
+// A new folder under a name no other test has: a random suffix, retried
+// while the name is taken.
 ScratchFolder::ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "orvessa-test-XXXXXX").string();
-    char* made = mkdtemp(pattern.data());
-    path_ = made ? made : pattern;
+    static std::mt19937 names{std::random_device{}()};
+    const auto temporary = std::filesystem::temp_directory_path();
+    std::error_code error;
+    do {
+        path_ = (temporary / ("orvessa-test-" + std::to_string(names()))).generic_string();
+    } while (!std::filesystem::create_directory(path_, error) && !error);
 }
 
 ScratchFolder::~ScratchFolder() {

@@ -7,8 +7,61 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
+// Uses a layout for one test and goes back to the portable one after it.
+namespace {
+struct LayoutInUse {
+    explicit LayoutInUse(const GameFileLayout& layout) { use_game_file_layout(layout); }
+    ~LayoutInUse() { use_game_file_layout({}); }
+};
+} // namespace
+
+TEST(GameFiles, OnWindowsACopyInAFolderThatTakesNoFilesKeepsScoresInAppData) {
+    ScratchFolder root;
+    const std::string program = root.file("Program Files/Orvessa/");
+    std::filesystem::create_directories(program + "chars");
+    const std::string appdata = root.file("AppData/Roaming");
+    EXPECT_FALSE(find_windows_game_file_layout(program, appdata, true).installed);
+    GameFileLayout read_only = find_windows_game_file_layout(program, appdata, false);
+    EXPECT_TRUE(read_only.installed);
+    EXPECT_EQ(read_only.player_folder, appdata + "/Orvessa/");
+    EXPECT_EQ(read_only.installed_folder, program);
+    // Without characters beside it, a copy is portable as it always was.
+    ScratchFolder bare;
+    EXPECT_FALSE(find_windows_game_file_layout(bare.path() + "/", appdata, false).installed);
+    GameFileLayout no_appdata = find_windows_game_file_layout(program, "", false);
+    EXPECT_EQ(no_appdata.player_folder, "");
+    LayoutInUse use(no_appdata);
+    std::string why;
+    EXPECT_FALSE(replace_file("scores.dat", "tables", &why));
+    EXPECT_NE(why.find("APPDATA"), std::string::npos) << why;
+}
+
+TEST(GameFiles, APlayersFolderWithAnyLettersSavesAndReloadsTheScores) {
+    ScratchFolder root;
+    const std::string program = root.file("Orvessa/");
+    std::filesystem::create_directories(program + "chars");
+    root.write("Orvessa/chars/face42.png", "installed face");
+    const std::string appdata = root.file("Users/Zoë Łęcka 山田/AppData/Roaming");
+    LayoutInUse use(find_windows_game_file_layout(program, appdata, false));
+    std::string why;
+    ASSERT_TRUE(replace_file("scores.dat", "tables", &why)) << why;
+    EXPECT_EQ(read_all(open_read_stream("scores.dat")), "tables");
+    EXPECT_EQ(file_type("scores.dat"), 1);
+    EXPECT_EQ(folder_written(), appdata + "/Orvessa/");
+    ASSERT_TRUE(replace_file("chars/face42.png", "my face", &why)) << why;
+    EXPECT_EQ(read_all(open_read_stream("chars/face42.png")), "my face");
+    StreamRef out = open_write_stream("scores.dat");
+    ASSERT_TRUE(out);
+    EXPECT_EQ(write_line(out, std::string_view("again")), 1);
+    close_stream(out);
+    EXPECT_EQ(read_line(open_read_stream("scores.dat")), "again");
+}
+
+#ifndef _WIN32
 TEST(ProgramFolder, TheProgramWorksFromItsOwnFolder) {
     ScratchFolder folder;
     std::string copy = folder.file("probe");
@@ -34,12 +87,6 @@ std::string stage_install(const ScratchFolder& root, bool with_data) {
     if (with_data) std::filesystem::create_directories(root.file("share/games/orvessa/chars"));
     return root.file("games/");
 }
-
-// Uses a layout for one test and goes back to the portable one after it.
-struct LayoutInUse {
-    explicit LayoutInUse(const GameFileLayout& layout) { use_game_file_layout(layout); }
-    ~LayoutInUse() { use_game_file_layout({}); }
-};
 
 } // namespace
 
@@ -101,3 +148,4 @@ TEST(GameFiles, WithoutAPlayersFolderNothingIsWritten) {
     EXPECT_FALSE(replace_file("scores.dat", "tables", &why));
     EXPECT_NE(why.find("cannot make the folder " + home), std::string::npos) << why;
 }
+#endif

@@ -4,7 +4,7 @@
 
 TEST(Random, StatesFollowTheMinimalStandardSequence) {
     seed_random(4660);
-    const std::int32_t expected[] = {224942860, 539475828, 650989866,
+    const std::int32_t expected[] = {224942860,  539475828,  650989866,
                                      1951098782, 1446483090, 2049422479};
     for (std::int32_t state : expected) EXPECT_EQ(random_step(), state);
 }

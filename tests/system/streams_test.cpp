@@ -6,7 +6,9 @@
 #include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -127,12 +129,19 @@ TEST(FileStream, MissingFilesFoldersPipesAndDevicesOpenAsNull) {
     EXPECT_FALSE(open_read_stream(folder.file("missing")));
     EXPECT_FALSE(open_read_stream(folder.path()));
     EXPECT_FALSE(open_write_stream(folder.file("no/such/folder/file")));
+#ifdef _WIN32
+    // Device names answer in every folder, whatever follows them.
+    EXPECT_FALSE(open_read_stream("NUL"));
+    EXPECT_FALSE(open_write_stream(folder.file("nul")));
+    EXPECT_FALSE(open_write_stream("CON"));
+#else
     // Neither may block: a pipe without a writer would wait for ever.
     ASSERT_EQ(mkfifo(folder.file("pipe").c_str(), 0600), 0);
     EXPECT_FALSE(open_read_stream(folder.file("pipe")));
     EXPECT_FALSE(open_write_stream(folder.file("pipe")));
     EXPECT_FALSE(open_read_stream("/dev/zero"));
     EXPECT_FALSE(open_write_stream("/dev/null"));
+#endif
 }
 
 TEST(FileStream, BackslashesAreFolderSeparators) {
@@ -149,7 +158,12 @@ TEST(FileType, TellsFilesFoldersAndNothing) {
     EXPECT_EQ(file_type(folder.file("file")), 1);
     EXPECT_EQ(file_type(folder.path()), 2);
     EXPECT_EQ(file_type(folder.file("missing")), 0);
+#ifdef _WIN32
+    EXPECT_EQ(file_type("NUL"), 0);
+    EXPECT_EQ(file_type("C:"), 2) << "a drive alone is its root folder";
+#else
     EXPECT_EQ(file_type("/dev/null"), 0);
+#endif
 }
 
 TEST(NullStream, ReadsNothingAndAcceptsNothing) {

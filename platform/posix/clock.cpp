@@ -1,4 +1,5 @@
 #include "platform/platform.h"
+#include "platform/process.h"
 
 #include <cerrno>
 #include <ctime>
@@ -19,5 +20,8 @@ void sleep_ms(int ms) {
     while (nanosleep(&rest, &rest) != 0 && errno == EINTR) {
     }
 }
+
+// POSIX clocks and sleeps already keep to the millisecond and better.
+void request_fine_timer_resolution() {}
 
 } // namespace platform

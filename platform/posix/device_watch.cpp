@@ -5,6 +5,7 @@
 // there pumps for a short while: the device is made readable to us, and
 // announced to SDL, a moment after its node appears.
 #include "platform/internal.h"
+#include "platform/posix/posix.h"
 
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -20,7 +21,11 @@ std::uint32_t settle_start = 0;
 
 } // namespace
 
-void watch_input_devices(const char* folder) {
+void watch_input_devices() {
+    watch_input_device_folder("/dev/input");
+}
+
+void watch_input_device_folder(const char* folder) {
     if (watch_fd >= 0) close(watch_fd);
     watch_fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (watch_fd < 0) return;
