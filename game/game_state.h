@@ -48,7 +48,12 @@ extern SoundRef click_sound, white_sound, black_sound, gray_sound, sparkle_sound
 extern ImageRef board_image, rune_image, digit_image;
 extern SoundRef music;
 
-// Puts every value above back to its start value: empty board and sparkle
-// list, cursor in column 4, counters and flags 0, default keys, empty names
-// and tables. The assets are left as they are.
+// What every game starts with: an empty board and sparkle list, the cursor
+// in column 4, the score, counters, pressure and the abort flag 0, and
+// `first_kind` as the kind of the first rune.
+void new_game_state(int first_kind);
+// Puts every value above back to its start value, as at start-up: a new
+// game's (first kind 0), the quit flag 0, the default keys (the Left and
+// Right arrows, Space to drop), and no name, key names or table entries.
+// The assets are left as they are.
 void reset_game_state();

@@ -1,17 +1,22 @@
 // Pad presses into the key presses they stand for.
 #include "input/pads.h"
+#include "input/key_codes.h"
+#include "input/key_tests.h"
 #include "input/polled_state.h"
 
 namespace {
 
 PadKeysSource keys_source = nullptr;
+const KeyTests* screen_tests = nullptr;
 
 PadKeys keys_now() {
+    if (screen_tests) return screen_tests->pad_keys();
     return keys_source ? keys_source() : PadKeys{};
 }
 
-bool types_character(int key) {
-    return key == 8 || key == 9 || key == 13 || key == 27;
+bool types_character(int code) {
+    return code == key::backspace || code == key::tab || code == key::enter ||
+           code == key::escape;
 }
 
 void emit_from_pad(int id, int key) {
@@ -22,7 +27,14 @@ void emit_from_pad(int id, int key) {
 
 void set_pad_keys(PadKeysSource source) {
     keys_source = source;
+    screen_tests = nullptr;
     if (source) platform::start_pads();
+}
+
+void set_pad_keys(const KeyTests& tests) {
+    keys_source = nullptr;
+    screen_tests = &tests;
+    platform::start_pads();
 }
 
 const std::shared_ptr<void>& pad_source() {

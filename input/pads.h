@@ -22,9 +22,14 @@ struct PadKeys {
 // key bindings as they are at that moment.
 using PadKeysSource = PadKeys (*)();
 
+class KeyTests;
+
 // From now on a press of any pad's control is a hit of the key that `source`
 // gives it: key_hit counts it, wait_key too where the keys say so, and
 // Enter, Escape, Backspace and Tab type their character as they do from the
 // keyboard. A pad's button is never held down for key_down. Null makes pads
 // press nothing. The first call starts listening to pads.
 void set_pad_keys(PadKeysSource source);
+// The same with the keys a screen's tests give the controls
+// (input/key_tests.h); the tests must outlive their use here.
+void set_pad_keys(const KeyTests& tests);

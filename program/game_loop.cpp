@@ -5,11 +5,10 @@
 #include "game/falling.h"
 #include "game/game_state.h"
 #include "game/play_frame.h"
-#include "game/sparkles.h"
 #include "graphics/display.h"
 #include "graphics/images.h"
 #include "input/input.h"
-#include "program/pad_keys.h"
+#include "input/key_codes.h"
 #include "screens/character_select.h"
 #include "screens/score_tables.h"
 #include "system/timer.h"
@@ -17,29 +16,45 @@
 #include <string>
 
 namespace {
+enum PlayTest { left_test, right_test, drop_test, pause_test };
+enum PauseTest { give_up_test, resume_test };
+} // namespace
 
-const int key_pause = 80, key_escape = 27;
+const KeyTests play_keys{
+    {left_test, &key_left, pad::left},
+    {right_test, &key_right, pad::right},
+    {drop_test, &key_drop, pad::a},
+    {pause_test, key::p, pad::start},
+};
+const KeyTests pause_keys{
+    {give_up_test, key::escape, pad::b | pad::back},
+    {resume_test, key::p, pad::start},
+};
+const KeyTests game_over_keys{{{0, key::enter, pad::any}}, true};
+
+namespace {
 
 // The frame drawn so far, dimmed, under the pause banner until P resumes or
 // Escape gives up the game. Nothing moves meanwhile; the music plays on.
 void run_pause_screen() {
-    set_pad_keys(pause_pad_keys);
+    set_pad_keys(pause_keys);
     flush_keys();
     ImageRef snapshot = snapshot_back_buffer();
     for (;;) {
         draw_pause_picture(snapshot);
         present_frame(-1);
-        game_aborted = key_hit(key_escape);
-        if (key_hit(key_pause) || game_aborted) break;
+        KeyPass keys(pause_keys);
+        game_aborted = keys.hit(give_up_test);
+        if (keys.hit(resume_test) || game_aborted) break;
     }
     flush_keys();
-    set_pad_keys(play_pad_keys);
+    set_pad_keys(play_keys);
 }
 
 // The frozen board fades to half brightness while the banner slides down
 // and the music fades out; then any key returns to the title.
 void run_game_over(const TimerRef& frame_timer, const ChannelRef& music_channel) {
-    set_pad_keys(game_over_pad_keys);
+    set_pad_keys(game_over_keys);
     ImageRef snapshot = snapshot_back_buffer();
     update_score_tables();
     set_color(255, 255, 255);
@@ -91,29 +106,23 @@ void release_character_assets() {
 }
 
 bool read_play_keys() {
-    if (key_hit(key_left) && cursor_column > 0) cursor_column -= 1;
-    if (key_hit(key_right) && cursor_column < 8) cursor_column += 1;
-    if (key_hit(key_drop)) drop_rune();
-    return key_hit(key_pause) != 0;
+    KeyPass keys(play_keys);
+    if (keys.hit(left_test) && cursor_column > 0) cursor_column -= 1;
+    if (keys.hit(right_test) && cursor_column < 8) cursor_column += 1;
+    if (keys.hit(drop_test)) drop_rune();
+    return keys.hit(pause_test) != 0;
 }
 
 void play_one_game() {
-    set_pad_keys(select_pad_keys);
+    set_pad_keys(select_keys);
     int character_id = run_character_select();
-    set_pad_keys(play_pad_keys);
+    set_pad_keys(play_keys);
     load_character_assets(character_id);
     TimerRef frame_timer = create_timer(60);
 
-    cursor_column = 4;
-    // Chosen before the board is emptied: the leftovers of the last game
-    // still count toward the chance of a special rune.
-    next_kind = choose_next_kind();
-    score = 0;
-    runes_dropped = 0;
-    pressure = 0;
-    game_aborted = 0;
-    clear_sparkles();
-    empty_board();
+    // The first kind is chosen before the board is emptied: the leftovers of
+    // the last game still count toward the chance of a special rune.
+    new_game_state(choose_next_kind());
     flush_keys();
     ChannelRef music_channel = play_sound(music);
 

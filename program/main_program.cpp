@@ -1,14 +1,13 @@
 #include "program/main_program.h"
 
+#include "assets/embedded_names.h"
 #include "game/game_state.h"
 #include "game/program_end.h"
-#include "game/sparkles.h"
 #include "graphics/display.h"
 #include "graphics/images.h"
 #include "graphics/text.h"
 #include "input/input.h"
 #include "program/game_loop.h"
-#include "program/pad_keys.h"
 #include "screens/key_names.h"
 #include "screens/score_tables.h"
 #include "screens/splash.h"
@@ -24,50 +23,43 @@
 
 #include <cstdio>
 
-const char* const embedded_file_names[17] = {
-    "sparks.png",   "kovname.png",   "kovjingle.ogg",   "select.ogg",    "charscreen.png",
-    "cursor.png",   "blankface.png", "titlescreen.png", "Brasswick.ttf", "pointer.png",
-    "gameover.png", "paused.png",    "click.wav",       "white.wav",     "black.wav",
-    "gray.wav",     "sparkle.wav"};
-
 namespace {
 
-void register_files(int first, int count) {
-    for (int i = first; i < first + count; ++i) register_built_in_file(embedded_file_names[i]);
+// Registers the embedded files, in the build's order, up to and including
+// `last`: each is registered before the first load that needs it.
+void register_files_through(EmbeddedName last) {
+    static int registered = 0;
+    for (; registered <= static_cast<int>(last); ++registered)
+        register_built_in_file(embedded_file_names[registered]);
 }
 
 void start_up() {
-    register_files(0, 1);
-    sparks_image = load_image_strip("incbin::sparks.png", 40, 40, 0, 11, -1);
+    reset_game_state();
+    register_files_through(EmbeddedName::sparks_png);
+    sparks_image = load_image_strip(incbin(EmbeddedName::sparks_png), 40, 40, 0, 11, -1);
     center_image_handle(sparks_image);
 
-    register_files(1, 6);
+    register_files_through(EmbeddedName::blankface_png);
     fill_key_names();
 
-    register_files(7, 3);
-    title_image = load_image("incbin::titlescreen.png", -1);
-    text_font = open_font("incbin::Brasswick.ttf", 20, 4);
-    pointer_image = load_image("incbin::pointer.png", -1);
+    register_files_through(EmbeddedName::pointer_png);
+    title_image = load_image(incbin(EmbeddedName::titlescreen_png), -1);
+    text_font = open_font(incbin(EmbeddedName::Brasswick_ttf), 20, 4);
+    pointer_image = load_image(incbin(EmbeddedName::pointer_png), -1);
     set_image_handle(pointer_image, 40, 0);
 
-    key_left = 37;
-    key_right = 39;
-    key_drop = 32;
-
-    register_files(10, 7);
-    paused_image = load_image("incbin::paused.png", -1);
+    register_files_through(EmbeddedName::sparkle_wav);
+    paused_image = load_image(incbin(EmbeddedName::paused_png), -1);
     center_image_handle(paused_image);
-    gameover_image = load_image("incbin::gameover.png", -1);
+    gameover_image = load_image(incbin(EmbeddedName::gameover_png), -1);
     center_image_handle(gameover_image);
-    click_sound = load_sound("incbin::click.wav", 0);
-    white_sound = load_sound("incbin::white.wav", 0);
-    black_sound = load_sound("incbin::black.wav", 0);
-    gray_sound = load_sound("incbin::gray.wav", 0);
-    sparkle_sound = load_sound("incbin::sparkle.wav", 0);
+    click_sound = load_sound(incbin(EmbeddedName::click_wav), 0);
+    white_sound = load_sound(incbin(EmbeddedName::white_wav), 0);
+    black_sound = load_sound(incbin(EmbeddedName::black_wav), 0);
+    gray_sound = load_sound(incbin(EmbeddedName::gray_wav), 0);
+    sparkle_sound = load_sound(incbin(EmbeddedName::sparkle_wav), 0);
 
     set_app_title("Orvessa - runes of the hexagon");
-    for (auto& column : board) column.fill(nullptr);
-    clear_sparkles();
 
     // Without a window there is nothing to play in: say so, and why, rather
     // than run on unseen.
@@ -102,7 +94,7 @@ int main_program() {
         start_up();
         while (!quit_requested) {
             // Pads are looked for from here on, after the splash.
-            set_pad_keys(title_pad_keys);
+            set_pad_keys(title_keys);
             run_title_menu();
             if (quit_requested) break;
             play_one_game();

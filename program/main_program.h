@@ -6,5 +6,3 @@
 // program's exit status (0 when the player quits or closes the window).
 int main_program();
 
-// The seventeen embedded files, in the order they are registered.
-extern const char* const embedded_file_names[17];

@@ -1,5 +1,6 @@
 #include "screens/character_select.h"
 
+#include "assets/embedded_names.h"
 #include "audio/sound.h"
 #include "game/game_state.h"
 #include "game/program_end.h"
@@ -7,6 +8,7 @@
 #include "graphics/images.h"
 #include "graphics/text.h"
 #include "input/input.h"
+#include "input/key_codes.h"
 #include "system/game_files.h"
 #include "system/messages.h"
 #include "system/streams.h"
@@ -16,8 +18,20 @@
 #include <string>
 
 namespace {
+enum SelectTest { left_test, right_test, up_test, down_test, drop_test, enter_test };
+const KeyTests no_character_keys{{{0, key::escape, pad::back}}};
+} // namespace
 
-const int key_enter = 13, key_escape = 27;
+const KeyTests select_keys{
+    {left_test, key::left, pad::left},
+    {right_test, key::right, pad::right},
+    {up_test, key::up, pad::up},
+    {down_test, key::down, pad::down},
+    {drop_test, &key_drop, pad::a | pad::start},
+    {enter_test, key::enter, pad::a | pad::start},
+};
+
+namespace {
 
 struct Honeycomb {
     ImageRef faces[6][6];
@@ -41,7 +55,7 @@ void fill(Honeycomb& comb) {
                     load_image("chars/port" + cell_digits(column, row) + ".png", -1);
                 comb.cell_ids[column][row] = 10 * column + row;
             } else {
-                comb.faces[column][row] = load_image("incbin::blankface.png", -1);
+                comb.faces[column][row] = load_image(incbin(EmbeddedName::blankface_png), -1);
                 comb.cell_ids[column][row] = -1;
             }
         }
@@ -71,6 +85,7 @@ void draw_faces(const Honeycomb& comb, int cur_column, int cur_row) {
 // waiting forever on an empty honeycomb, and end the program on Escape.
 [[noreturn]] void report_no_characters(const Honeycomb& comb, const ChannelRef& channel) {
     const char* message = "No characters were found in the chars folder beside the program.";
+    set_pad_keys(no_character_keys);
     flush_keys();
     select_font(text_font);
     for (;;) {
@@ -87,7 +102,7 @@ void draw_faces(const Honeycomb& comb, int cur_column, int cur_row) {
         const char* hint = "Press Escape to quit.";
         draw_text(hint, static_cast<float>(320 - text_width(hint) / 2), 246);
         present_frame(-1);
-        if (key_hit(key_escape)) break;
+        if (KeyPass(no_character_keys).hit(0)) break;
     }
     stop_channel(channel);
     std::fprintf(stderr, "Orvessa: %s\n", message);
@@ -112,20 +127,20 @@ int cell_y(int column, int row) { return 80 * row + 40 * column - 160; }
 
 void move_select_cursor(int key, int& column, int& row) {
     int sum = column + row;
-    if (key == 37 && sum > 4 && column > 1) column -= 1;
-    if (key == 39 && sum < 8 && column < 5) column += 1;
-    if (key == 38 && sum > 4 && row > 1) row -= 1;
-    if (key == 40 && sum < 8 && row < 5) row += 1;
+    if (key == key::left && sum > 4 && column > 1) column -= 1;
+    if (key == key::right && sum < 8 && column < 5) column += 1;
+    if (key == key::up && sum > 4 && row > 1) row -= 1;
+    if (key == key::down && sum < 8 && row < 5) row += 1;
 }
 
 int run_character_select() {
     flush_keys();
-    SoundRef select_music = load_sound("incbin::select.ogg", 1);
+    SoundRef select_music = load_sound(incbin(EmbeddedName::select_ogg), 1);
     ChannelRef select_channel = play_sound(select_music);
     set_channel_volume(select_channel, 1);
     Honeycomb comb{};
-    comb.background = load_image("incbin::charscreen.png", -1);
-    comb.cursor = load_image("incbin::cursor.png", -1);
+    comb.background = load_image(incbin(EmbeddedName::charscreen_png), -1);
+    comb.cursor = load_image(incbin(EmbeddedName::cursor_png), -1);
     set_alpha(1);
     set_transform(0, 1, 1);
     set_color(255, 255, 255);
@@ -150,10 +165,11 @@ int run_character_select() {
         draw_image(comb.background, 0, 0, 0);
         draw_image(comb.portraits[cur_column][cur_row], 0, 0, 0);
         draw_faces(comb, cur_column, cur_row);
-        for (int key : {37, 39, 38, 40})
-            if (key_hit(key)) move_select_cursor(key, cur_column, cur_row);
+        KeyPass keys(select_keys);
+        for (int arrow : {left_test, right_test, up_test, down_test})
+            if (keys.hit(arrow)) move_select_cursor(select_keys[arrow].key.code(), cur_column, cur_row);
         // The drop key confirms unless an arrow test above took its hit.
-        if ((key_hit(key_drop) || key_hit(key_enter)) && comb.cell_ids[cur_column][cur_row] > 0)
+        if ((keys.hit(drop_test) || keys.hit(enter_test)) && comb.cell_ids[cur_column][cur_row] > 0)
             break;
         present_frame(-1);
     }

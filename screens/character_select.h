@@ -8,8 +8,15 @@
 // character exactly when "chars/face<id>.png" exists.
 #pragma once
 
+#include "input/key_tests.h"
+
 #include <string>
 #include <vector>
+
+// The screen's key tests, in the order it asks them, with what a pad's
+// controls stand for; without any character to choose, Escape (a pad's
+// Back) alone, to quit.
+extern const KeyTests select_keys;
 
 // Returns the id of the chosen character. With no character at all, it says
 // so and ends the program when Escape is pressed.
@@ -24,6 +31,5 @@ bool in_honeycomb(int column, int row);
 int cell_x(int column, int row);
 int cell_y(int column, int row);
 
-// The cursor after an arrow key (37 left, 38 up, 39 right, 40 down),
-// kept inside the honeycomb.
+// The cursor after an arrow key, kept inside the honeycomb.
 void move_select_cursor(int key, int& column, int& row);

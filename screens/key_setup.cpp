@@ -4,13 +4,8 @@
 #include "graphics/display.h"
 #include "graphics/text.h"
 #include "input/input.h"
+#include "input/key_codes.h"
 #include "screens/key_names.h"
-
-namespace {
-
-const int pause_key = 80; // P
-
-} // namespace
 
 void draw_key_bindings() {
     select_font(text_font);
@@ -27,11 +22,11 @@ int capture_key(const ImageRef& background, const std::string& prompt, int y) {
     set_alpha(1);
     draw_text(prompt, 100, static_cast<float>(y));
     present_frame(-1);
-    int key;
+    int chosen;
     do {
-        key = wait_key();
-    } while (key == pause_key);
-    return key;
+        chosen = wait_key();
+    } while (chosen == key::p); // P is kept for pausing
+    return chosen;
 }
 
 void run_key_setup() {

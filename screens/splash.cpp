@@ -1,5 +1,6 @@
 #include "screens/splash.h"
 
+#include "assets/embedded_names.h"
 #include "audio/sound.h"
 #include "game/maths.h"
 #include "graphics/display.h"
@@ -68,8 +69,8 @@ int splash_frame_count() {
 
 void run_splash() {
     hide_mouse();
-    ImageRef logo = load_image("incbin::kovname.png", -1);
-    SoundRef jingle = load_sound("incbin::kovjingle.ogg", 0);
+    ImageRef logo = load_image(incbin(EmbeddedName::kovname_png), -1);
+    SoundRef jingle = load_sound(incbin(EmbeddedName::kovjingle_ogg), 0);
     center_image_handle(logo);
     // The jingle plays on to its own end after the splash returns.
     play_sound(jingle);

@@ -8,6 +8,7 @@
 #include "graphics/images.h"
 #include "graphics/text.h"
 #include "input/input.h"
+#include "input/key_codes.h"
 #include "screens/key_setup.h"
 #include "screens/name_entry.h"
 #include "screens/score_tables.h"
@@ -15,8 +16,19 @@
 #include "system/timer.h"
 
 namespace {
+enum TitleTest { arrow_left_test, left_test, arrow_right_test, right_test, enter_test, escape_test };
+} // namespace
 
-const int key_enter = 13, key_escape = 27, arrow_left = 37, arrow_right = 39;
+const KeyTests title_keys{
+    {arrow_left_test, key::left, pad::left},
+    {left_test, &key_left, pad::left},
+    {arrow_right_test, key::right, pad::right},
+    {right_test, &key_right, pad::right},
+    {enter_test, key::enter, pad::a | pad::start},
+    {escape_test, key::escape, pad::back},
+};
+
+namespace {
 
 void draw_title_at(int brightness) {
     clear_frame();
@@ -54,10 +66,12 @@ void run_title_menu() {
         update_sparkles();
 
         // The arrows always work; a bound key only when its arrow was not hit.
-        if (key_hit(arrow_left) || key_hit(key_left)) menu_selection = menu_left(menu_selection);
-        if (key_hit(arrow_right) || key_hit(key_right))
+        KeyPass keys(title_keys);
+        if (keys.hit(arrow_left_test) || keys.hit(left_test))
+            menu_selection = menu_left(menu_selection);
+        if (keys.hit(arrow_right_test) || keys.hit(right_test))
             menu_selection = menu_right(menu_selection);
-        if (key_hit(key_enter)) {
+        if (keys.hit(enter_test)) {
             if (menu_selection == 0) run_name_entry();
             if (menu_selection == 1) {
                 play_sound(sparkle_sound);
@@ -65,7 +79,7 @@ void run_title_menu() {
             }
             if (menu_selection == 2) run_key_setup();
         }
-        if (key_hit(key_escape)) quit_requested = 1;
+        if (keys.hit(escape_test)) quit_requested = 1;
 
         draw_image(pointer_image, static_cast<float>(120 + 200 * menu_selection), 448, 0);
         draw_text("version 1.0", 540, 240);

@@ -3,6 +3,13 @@
 // keys) moved with the arrow keys or the bound left and right keys.
 #pragma once
 
+#include "input/key_tests.h"
+
+// The menu's key tests, in the order it asks them, with what a pad's
+// controls stand for: the name entry and key configuration it opens read
+// the keyboard only (a pad's A and Back type Enter and Escape there).
+extern const KeyTests title_keys;
+
 // Returns when the player starts a game, or with quit_requested set when
 // Escape was pressed.
 void run_title_menu();

@@ -1,7 +1,10 @@
 #include "input/input.h"
+#include "input/key_codes.h"
+#include "input/key_tests.h"
 #include "input/pads.h"
 #include "platform/platform.h"
 #include "system/messages.h"
+#include "system/runtime_error.h"
 #include "tests/input/input_fixture.h"
 #include "tests/input/sdl_injector.h"
 
@@ -223,6 +226,29 @@ TEST_F(Keys, PadButtonsAndTheLeftStickPressTheirKeysOncePerPush) {
     EXPECT_EQ(key_hit(67), 1);
     EXPECT_EQ(key_hit(68), 1);
     for (int key = 1; key <= 255; ++key) ASSERT_EQ(key_hit(key), 0) << key;
+    set_pad_keys(nullptr);
+}
+
+// A screen's pad row is its list of tests, in the order it asks them: with
+// left and drop on one key, A has no key of its own where left is asked
+// first, and drops where drop is; and a screen cannot ask in another order.
+TEST_F(Keys, APadFollowsTheOrderAScreenAsksItsTestsIn) {
+    int shared = key::left;
+    const KeyTests left_first{{0, &shared, pad::left}, {1, &shared, pad::a}};
+    const KeyTests drop_first{{0, &shared, pad::a}, {1, &shared, pad::left}};
+    inject::Pad pad;
+    pump_messages();
+    set_pad_keys(left_first);
+    pad.press(SDL_CONTROLLER_BUTTON_A);
+    KeyPass moving(left_first);
+    EXPECT_EQ(moving.hit(0) + moving.hit(1), 0);
+    set_pad_keys(drop_first);
+    pad.press(SDL_CONTROLLER_BUTTON_A);
+    KeyPass dropping(drop_first);
+    EXPECT_EQ(dropping.hit(0), 1);
+    KeyPass reordered(drop_first);
+    reordered.hit(1);
+    EXPECT_THROW(reordered.hit(0), RuntimeError);
     set_pad_keys(nullptr);
 }
 
