@@ -8,11 +8,17 @@
 //       build/bench/frame_cost play 0 100      (one command)
 //
 // Scenes: play (a full board with sparkles), pause, title. Prints the
-// process CPU per frame (llvmpipe's threads included).
+// process CPU per frame (llvmpipe's threads included). Two more arguments
+// show the frames in a scaled window, by either route:
+//
+//   build/bench/frame_cost play 1 600 2 cpu     (twice the size, scaled on the CPU)
+//   build/bench/frame_cost play 1 600 0 gl      (full screen, scaled by OpenGL)
 #include "graphics/display.h"
+#include "graphics/gl_display_driver.h"
 #include "graphics/gl_render_driver.h"
 #include "graphics/render_driver.h"
 #include "graphics/startup.h"
+#include "platform/platform.h"
 #include "system/startup.h"
 #include "tests/screens/game_scenes.h"
 
@@ -51,7 +57,9 @@ __attribute__((noinline)) void run_frames(const std::string& scene, int frames) 
 
 int main(int argc, char** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s play|pause|title <shortcuts 0|1> <frames>\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s play|pause|title <shortcuts 0|1> <frames> [<scale> gl|cpu]\n",
+                     argv[0]);
         return 2;
     }
     const std::string scene = argv[1];
@@ -60,6 +68,13 @@ int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     system_startup();
     graphics_startup();
+    if (argc >= 6) {
+        const int scale = std::atoi(argv[4]);
+        platform::set_presentation({scale == 0, scale});
+        TGLDisplayDriver::instance().prefer_route(std::string(argv[5]) == "cpu"
+                                                       ? TGLGraphics::Route::Pixels
+                                                       : TGLGraphics::Route::Framebuffer);
+    }
     if (!open_display(640, 480, 0, 0, 0)) return 1;
     set_blend(BLEND_ALPHA);
     std::dynamic_pointer_cast<TGLRenderDriver>(render_driver())->set_shortcuts(shortcuts);

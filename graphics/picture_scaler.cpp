@@ -5,26 +5,22 @@
 
 namespace {
 
-// A pixel's four bytes spread into four 16-bit lanes, so that one 64-bit
-// multiply weighs them all: blue, red, green, alpha from the bottom.
-std::uint64_t spread(std::uint32_t pixel) {
-    return (pixel & 0x00ff00ffu) | (static_cast<std::uint64_t>(pixel & 0xff00ff00u) << 24);
+// (a * (256 - weight) + b * weight + 128) / 256 in each byte, as OpenGL's
+// linear filter rounds it: across a row, each byte with weights of its own.
+// Loops over plain arrays, which the compiler turns into vector
+// instructions.
+void mix_bytes(const std::uint32_t* first, const std::uint32_t* second,
+               const std::uint16_t* first_weights, const std::uint16_t* second_weights,
+               std::uint32_t* out, int width) {
+    const auto* a = reinterpret_cast<const std::uint8_t*>(first);
+    const auto* b = reinterpret_cast<const std::uint8_t*>(second);
+    auto* o = reinterpret_cast<std::uint8_t*>(out);
+    for (int i = 0; i < width * 4; ++i)
+        o[i] = static_cast<std::uint8_t>((a[i] * first_weights[i] + b[i] * second_weights[i] + 128) >>
+                                         8);
 }
 
-std::uint32_t gather(std::uint64_t lanes) {
-    return static_cast<std::uint32_t>((lanes & 0x00ff00ffu) | ((lanes >> 24) & 0xff00ff00u));
-}
-
-// (a * (256 - weight) + b * weight) / 256, rounded, in each byte. No lane
-// carries into the next: 255 * 256 + 128 fits 16 bits.
-std::uint32_t mix(std::uint32_t a, std::uint32_t b, int weight) {
-    const std::uint64_t w = static_cast<std::uint64_t>(weight);
-    const std::uint64_t sum = spread(a) * (256 - w) + spread(b) * w + 0x0080008000800080u;
-    return gather((sum >> 8) & 0x00ff00ff00ff00ffu);
-}
-
-// Two rows mixed byte by byte with one weight: the same sums as mix(), in a
-// loop the compiler turns into vector instructions.
+// Down a column, one weight for the whole row.
 void mix_rows(const std::uint32_t* first, const std::uint32_t* second, int weight,
               std::uint32_t* out, int width) {
     const auto* a = reinterpret_cast<const std::uint8_t*>(first);
@@ -91,6 +87,14 @@ void TPictureScaler::plan(int picture_width, int picture_height,
     columns_ = taps(picture_width, whole, rect.width);
     rows_ = taps(picture_height, whole, rect.height);
     across_.resize(static_cast<std::size_t>(picture_height) * rect.width);
+    firsts_.resize(columns_.size());
+    seconds_.resize(columns_.size());
+    first_weights_.clear();
+    second_weights_.clear();
+    for (const Tap& tap : columns_) {
+        first_weights_.insert(first_weights_.end(), 4, static_cast<std::uint16_t>(256 - tap.weight));
+        second_weights_.insert(second_weights_.end(), 4, static_cast<std::uint16_t>(tap.weight));
+    }
 }
 
 void TPictureScaler::scale(const std::uint32_t* picture, const std::vector<char>& changed,
@@ -137,9 +141,12 @@ void TPictureScaler::scale_smooth(const std::uint32_t* picture, const std::vecto
     for (int y = 0; y < height_; ++y) {
         if (!changed[static_cast<std::size_t>(y)]) continue;
         const std::uint32_t* in = picture + static_cast<std::size_t>(y) * width_;
-        std::uint32_t* out = across_.data() + static_cast<std::size_t>(y) * across_width;
-        for (const Tap& tap : columns_)
-            *out++ = tap.weight == 0 ? in[tap.first] : mix(in[tap.first], in[tap.second], tap.weight);
+        for (std::size_t x = 0; x < columns_.size(); ++x) {
+            firsts_[x] = in[columns_[x].first];
+            seconds_[x] = in[columns_[x].second];
+        }
+        mix_bytes(firsts_.data(), seconds_.data(), first_weights_.data(), second_weights_.data(),
+                  across_.data() + static_cast<std::size_t>(y) * across_width, rect_.width);
     }
     for (int y = 0; y < rect_.height; ++y) {
         const Tap& tap = rows_[static_cast<std::size_t>(y)];

@@ -45,6 +45,10 @@ class TPictureScaler {
     platform::PictureRect rect_;
     int block_ = 0; // the side of a pixel's block when the rectangle is a whole multiple
     std::vector<Tap> columns_, rows_;
+    // The column taps laid out for one loop over a row's bytes: each shown
+    // pixel's two source pixels side by side, and each byte's two weights.
+    std::vector<std::uint32_t> firsts_, seconds_;
+    std::vector<std::uint16_t> first_weights_, second_weights_;
     // Each of the picture's rows filtered across to the rectangle's width.
     std::vector<std::uint32_t> across_;
 };
