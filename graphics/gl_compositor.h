@@ -1,5 +1,6 @@
-// The picture of a scaled window on a GPU: composed offscreen at the
-// display's own size and shown scaled into the window at every flip.
+// The picture of a scaled window, composed offscreen at the display's own
+// size, and on a GPU shown scaled into the window at every flip (a software
+// rasteriser's window reads it back instead: gl_pixel_presenter.h).
 //
 // The game draws 640 x 480 whatever the window's size, so every pixel it
 // reads back (captures) is the same at any size. The picture is drawn into a
