@@ -5,7 +5,7 @@
 # a prefix cached outside the checkout; prints the prefix's path on request.
 #   windows  64-bit Windows with MinGW-w64 (cmake/mingw-w64.cmake)
 #   web      the browser with emscripten
-# --print-env (web) prints the emscripten settings to eval before emcmake.
+# --print-env (web) prints the emscripten settings to eval before configuring.
 # The build logs are kept beside the prefix; docs/third-party.md tells more.
 # Usage: scripts/third-party.sh windows|web [--print-prefix | --print-env]
 set -euo pipefail
