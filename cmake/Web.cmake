@@ -32,12 +32,17 @@ add_link_options(-fexceptions)
 # - the player's folder kept in the browser's storage (IndexedDB), mounted
 #   and loaded by web/storage.js before the program starts;
 # - the characters packed beside the program, where an installed game keeps
-#   them (platform/emscripten/folder.cpp).
+#   them (platform/emscripten/folder.cpp);
+# - what SDL's own scripts call in the page (web/sdl-needs.json): resuming
+#   the sound once the player first presses a key or clicks (browsers start
+#   it no sooner), and calling back into the program. A file, for the names'
+#   '$' does not pass through CMake's link command unharmed.
 set(ORVESSA_WEB_LINK_OPTIONS
     -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=65536
     -sLEGACY_GL_EMULATION=1 -sGL_UNSAFE_OPTS=0
     -sALLOW_MEMORY_GROWTH=1
     -sENVIRONMENT=web
     -lidbfs.js
+    -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${PROJECT_SOURCE_DIR}/web/sdl-needs.json
     "SHELL:--pre-js ${PROJECT_SOURCE_DIR}/web/storage.js"
     "SHELL:--preload-file ${CMAKE_BINARY_DIR}/chars@/usr/share/games/orvessa/chars")

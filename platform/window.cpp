@@ -143,7 +143,11 @@ void swap_window(Window* window) {
 }
 
 void* gl_proc_address(const char* name) {
-    return SDL_GL_GetProcAddress(name);
+    void* function = SDL_GL_GetProcAddress(name);
+#ifdef __EMSCRIPTEN__
+    if (!function) function = detail::emulated_gl_function(name);
+#endif
+    return function;
 }
 
 std::vector<DisplayMode> display_modes() {

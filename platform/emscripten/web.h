@@ -16,4 +16,8 @@ int ms_until_next_tick();
 // SDL that same context.
 void prepare_canvas_context();
 
+// An OpenGL 1.1 function that emscripten's emulation has, but does not hand
+// out by name; null for any other.
+void* emulated_gl_function(const char* name);
+
 } // namespace platform::detail

@@ -3,7 +3,10 @@
 #include "platform/emscripten/web.h"
 #include "platform/internal.h"
 
+#include <GL/gl.h>
 #include <emscripten.h>
+
+#include <cstring>
 
 namespace platform {
 
@@ -26,6 +29,10 @@ void detail::prepare_canvas_context() {
                 preserveDrawingBuffer: true, premultipliedAlpha: false
             });
     });
+}
+
+void* detail::emulated_gl_function(const char* name) {
+    return std::strcmp(name, "glTexEnvi") == 0 ? reinterpret_cast<void*>(&glTexEnvi) : nullptr;
 }
 
 } // namespace platform
