@@ -14,7 +14,7 @@ import urllib.request
 CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--use-angle=swiftshader",
                   "--enable-unsafe-swiftshader", "--disable-gpu-sandbox", "--no-first-run",
                   "--disable-background-networking", "--disable-component-update",
-                  "--disable-sync", "--window-size=800,600", "--autoplay-policy=user-gesture-required"]
+                  "--disable-sync", "--window-size=1024,768", "--autoplay-policy=user-gesture-required"]
 
 # WebDriver's codes of the keys the game uses.
 KEYS = {"Enter": "\ue007", "Escape": "\ue00c", "Space": " ", "Left": "\ue012", "Up": "\ue013",
