@@ -8,8 +8,7 @@ namespace {
 // A colour texture of that size with a framebuffer around it, in the byte
 // order of a window's own pixels, so that copies between them convert
 // nothing. Leaves the new framebuffer bound for drawing.
-bool make_target(int width, int height, unsigned& framebuffer, unsigned& texture,
-                 TGLState& state) {
+bool make_target(int width, int height, unsigned& framebuffer, unsigned& texture, TGLState& state) {
     const GLOptionalApi& fb = gl_optional();
     gl().GenTextures(1, &texture);
     state.bind_texture(texture);

@@ -10,7 +10,8 @@ namespace {
 // 0 when stored, else the storage's error number (or -1 when it gave none).
 EM_ASYNC_JS(int, store_persistent_folders, (), {
     return await new Promise(function(done) {
-        FS.syncfs(false, function(error) { done(error ? (error.errno || -1) : 0); });
+        FS.syncfs(
+            false, function(error) { done(error ? (error.errno || -1) : 0); });
     });
 });
 

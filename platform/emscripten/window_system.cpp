@@ -25,8 +25,12 @@ void detail::prepare_canvas_context() {
         var canvas = Module['canvas'];
         if (canvas && !canvas.orvessaContext)
             canvas.orvessaContext = canvas.getContext('webgl', {
-                alpha: false, depth: false, stencil: false, antialias: false,
-                preserveDrawingBuffer: true, premultipliedAlpha: false
+                alpha : false,
+                depth : false,
+                stencil : false,
+                antialias : false,
+                preserveDrawingBuffer : true,
+                premultipliedAlpha : false
             });
     });
 }

@@ -51,9 +51,8 @@ class RingDevice : public MixerFixture {
   protected:
     void SetUp() override {
         MixerFixture::SetUp();
-        device_ = std::make_unique<ringdevice>(driver_->engine(),
-                                               std::make_unique<ScriptedPort>(port_),
-                                               ringdevice::Service::Caller);
+        device_ = std::make_unique<ringdevice>(
+            driver_->engine(), std::make_unique<ScriptedPort>(port_), ringdevice::Service::Caller);
     }
 
     // Moves the hardware on to `samples` samples played.
