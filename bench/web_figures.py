@@ -7,7 +7,6 @@ next wait, Asyncify's unwinding and rewinding included), and the desktop
 program's CPU and frame rate in play at 1x under Xvfb (llvmpipe).
 Run by hand after scripts/web.sh and a Linux build with its tests:
   python3 bench/web_figures.py build-web build [seconds]"""
-import base64
 import os
 import subprocess
 import sys
@@ -39,15 +38,6 @@ Asyncify.handleSleep = function (start) {
     start(function () { woken = performance.now(); wakeUp(); });
   });
 };"""
-# How many pixels of the canvas differ from the desktop's title frame.
-DIFFERING = """
-if (!window.titleFrame) window.titleFrame = Uint8Array.from(atob(arguments[0]), c => c.charCodeAt(0));
-var c = document.createElement('canvas'); c.width = 640; c.height = 480;
-var g = c.getContext('2d'); g.drawImage(document.getElementById('canvas'), 0, 0);
-var got = g.getImageData(0, 0, 640, 480).data, n = 0;
-for (var i = 0; i < got.length; i += 4)
-  n += Math.abs(got[i] - titleFrame[i]) + Math.abs(got[i + 1] - titleFrame[i + 1]) > 2;
-return n;"""
 
 web, linux = sys.argv[1], sys.argv[2]
 seconds = float(sys.argv[3]) if len(sys.argv) > 3 else 20
@@ -86,7 +76,6 @@ scratch = tempfile.mkdtemp()
 subprocess.run([os.path.join(linux, "tests", "title_frame"), linux, os.path.join(scratch, "title.rgba"),
                 scratch], env=dict(os.environ, SDL_VIDEODRIVER="offscreen", SDL_AUDIODRIVER="dummy"),
                check=True)
-title = base64.b64encode(open(os.path.join(scratch, "title.rgba"), "rb").read()).decode()
 server = subprocess.Popen([sys.executable, "-m", "http.server", "--bind", "127.0.0.1",
                            "--directory", web, "8641"], stdout=subprocess.DEVNULL,
                           stderr=subprocess.DEVNULL)
@@ -96,8 +85,8 @@ try:
     browser._call("POST", browser.session + "/goog/cdp/execute",
                   {"cmd": "Page.addScriptToEvaluateOnNewDocument", "params": {"source": COUNT_FRAMES}})
     browser.open("http://127.0.0.1:8641/orvessa.html")
-    browser.run(DIFFERING, title)
-    while browser.run(DIFFERING, "") > 640 * 480 // 50:
+    browser.compare_canvas(open(os.path.join(scratch, "title.rgba"), "rb").read())
+    while browser.compare_canvas()[1] > 640 * 480 // 50:
         time.sleep(0.05)
     print("page to first frame: %.2f s, to the title: %.1f s"
           % (browser.run("return firstFrameAt") / 1000, browser.run("return performance.now()") / 1000))

@@ -19,40 +19,28 @@
 #include <cstdio>
 #include <unistd.h>
 
-namespace {
-
-// As the title menu draws a frame, without its sparkles and keys.
-void draw_title() {
-    clear_frame();
-    draw_image(title_image, 0, 0, 0);
-    draw_title_scores();
-    draw_key_bindings();
-    draw_image(pointer_image, 120 + 200 * 1, 448, 0);
-    draw_text("version 1.0", 540, 240);
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: title_frame <build folder> <frame.rgba> <scores folder>\n");
-        return 2;
-    }
     system_startup();
     input_startup();
     graphics_startup();
-    if (!open_display(640, 480, 0, 60, 0)) return 1;
+    if (argc != 4 || !open_display(640, 480, 0, 60, 0)) return 2;
     set_mask_color(255, 0, 255);
     set_blend(3);
     scenes::load_art(argv[1], 33);
     if (chdir(argv[3]) != 0) return 1;
     load_score_tables();
-    // The second frame, as every frame after the first is drawn.
-    draw_title();
-    draw_title();
-    PixmapRef frame = render_driver()->capture_pixmap(0, 0, 640, 480);
+    // As the title menu draws a frame, twice: the second as all after it.
+    for (int frame = 0; frame < 2; ++frame) {
+        clear_frame();
+        draw_image(title_image, 0, 0, 0);
+        draw_title_scores();
+        draw_key_bindings();
+        draw_image(pointer_image, 120 + 200 * 1, 448, 0);
+        draw_text("version 1.0", 540, 240);
+    }
+    PixmapRef picture = render_driver()->capture_pixmap(0, 0, 640, 480);
     std::FILE* out = std::fopen(argv[2], "wb");
-    if (!out) return 1;
-    for (int y = 0; y < frame->height; ++y) std::fwrite(frame->pixel_ptr(0, y), 4, 640, out);
-    return std::fclose(out) == 0 ? 0 : 1;
+    for (int y = 0; out && y < picture->height; ++y)
+        std::fwrite(picture->pixel_ptr(0, y), 4, 640, out);
+    return out && std::fclose(out) == 0 ? 0 : 1;
 }

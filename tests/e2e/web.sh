@@ -21,19 +21,11 @@ mkdir -p "$artifacts" "$scratch/desktop"
 SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy \
     "$linux/tests/title_frame" "$linux" "$scratch/desktop/title.rgba" "$scratch/desktop"
 
-# A port of our own on the loopback address, told to us by the server.
-python3 -u -c '
-import functools, http.server, socketserver, sys
-class Quiet(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-with socketserver.TCPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=sys.argv[1])) as httpd:
-    print(httpd.server_address[1], flush=True)
-    httpd.serve_forever()
-' "$web" >"$scratch/port" &
+# A port of its own on the loopback address, which the server names.
+python3 -u -m http.server --bind 127.0.0.1 --directory "$web" 0 >"$scratch/server" 2>/dev/null &
 server=$!
-for _ in $(seq 1 50); do [[ -s "$scratch/port" ]] && break; sleep 0.1; done
-port=$(cat "$scratch/port")
+for _ in $(seq 1 50); do grep -q port "$scratch/server" && break; sleep 0.1; done
+port=$(sed -n 's/.* port \([0-9]*\).*/\1/p' "$scratch/server")
 
 python3 "$here/web_play.py" "http://127.0.0.1:$port/orvessa.html" "$scratch/desktop/title.rgba" \
     "$scratch/desktop/scores.dat" "$artifacts" "$scratch"
