@@ -107,12 +107,12 @@ finally:
     browser.close()
     server.terminate()
 
-# The desktop program at 1x on a private X server, in play for as long.
-xvfb = subprocess.Popen(["Xvfb", ":47", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                        stderr=subprocess.DEVNULL)
+# The desktop program at 1x on an X server of its own (a free display number).
+xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
 try:
-    time.sleep(1)
-    env = dict(os.environ, DISPLAY=":47", SDL_AUDIODRIVER="dummy",
+    display = ":" + xvfb.stdout.readline().decode().strip()
+    env = dict(os.environ, DISPLAY=display, SDL_AUDIODRIVER="dummy",
                ORVESSA_STATS=os.path.join(scratch, "stats.txt"))
     game = subprocess.Popen([os.path.join(linux, "orvessa"), "--scale", "1"], env=env)
     time.sleep(9)
