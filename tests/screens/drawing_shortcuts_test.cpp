@@ -45,6 +45,10 @@ std::vector<PixmapRef> draw_everything(bool shortcuts) {
     draw_image(mipmapped, 40, 30, 0);
     set_transform(0, 1, 1);
     frames.push_back(frame_bytes());
+    // Pixels put down as they are, from a window of a wider picture and
+    // running off the frame's bottom.
+    render_driver()->draw_pixmap(frames.back()->window(100, 100, 200, 150), 300, 400);
+    frames.push_back(frame_bytes());
     ImageRef logo = load_image(std::string(ORVESSA_PROGRAM_DIR) + "/assets/kovname.png", 0);
     center_image_handle(logo);
     for (float t : {0.0f, 45.0f, 181.8f, 300.6f, 360.0f}) {
