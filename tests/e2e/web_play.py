@@ -72,7 +72,7 @@ try:
                                           "!!Module.SDL2.audio.currentOutputBuffer")),
           "the sound plays once a key has been pressed")
     time.sleep(0.5)
-    browser.keys(*"Web Ada", pause_ms=80)
+    browser.keys(*"Web Ada")
     browser.keys("Enter", "Right", "Enter")
     time.sleep(2.5)
     shot("02-character-select")

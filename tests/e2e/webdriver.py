@@ -61,7 +61,7 @@ class Browser:
         (way "async": its last argument is the callback to call with it)."""
         return self._call("POST", "%s/execute/%s" % (self.session, way), {"script": script, "args": list(args)})
 
-    def keys(self, *names, pause_ms=60):
+    def keys(self, *names, pause_ms=30):
         """Presses and releases each key in turn, as a person types."""
         steps = []
         for name in names:
