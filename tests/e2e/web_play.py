@@ -12,9 +12,10 @@ import webdriver
 
 SCORES = "/home/web_user/.local/share/orvessa/scores.dat"
 # What the page may say on its console: emscripten's notes on its OpenGL
-# emulation and Chromium's on the audio node SDL uses.
+# emulation, Chromium's on the audio node SDL uses and its WebGL driver's
+# notes on performance (the software renderer's own housekeeping).
 KNOWN = ("using emscripten GL emulation", "GL immediate mode emulation",
-         "ScriptProcessorNode is deprecated")
+         "ScriptProcessorNode is deprecated", "GL Driver Message (OpenGL, Performance")
 # Entries any game beats, so that the game played enters the tables.
 LOW_SCORES = b"".join(b"%s\r\n%c\x00\x00\x00" % (name, value) for name, value in (
     (b"Low one", 3), (b"Low two", 2), (b"Low three", 1), (b"Eff one", 3), (b"Eff two", 2), (b"Eff three", 1)))
