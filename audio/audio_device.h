@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 // An output device: opened once, closed once.
 class audiodevice {
@@ -33,5 +34,9 @@ class waveport {
     // Called once on the thread that will keep the ring fed, when it starts:
     // the port may have that thread scheduled as urgently as its own.
     virtual void serve_from_this_thread() {}
+    // Where no thread can keep the ring fed: `step` is to run each time the
+    // hardware takes samples, just before it reads them. False when the
+    // port cannot do that.
+    virtual bool serve_on_playback(std::function<void()> step) { return (void)step, false; }
     virtual void close() = 0;
 };

@@ -1,5 +1,7 @@
 #include "audio/mixer.h"
 
+#include "audio/shared_sample.h"
+
 #include "system/messages.h"
 
 #include <atomic>
@@ -88,7 +90,7 @@ void mixer::convert(std::int16_t* out) {
                                             : static_cast<std::int16_t>(a >> 4);
         // Atomic (and as cheap as a plain store): when the mixing falls far
         // behind, the device may be playing this very fragment.
-        std::atomic_ref<std::int16_t>(out[i]).store(sample, std::memory_order_relaxed);
+        store_shared_sample(out[i], sample);
         accumulator_[i] = 0;
     }
 }

@@ -18,8 +18,8 @@ std::int64_t audio_underrun_count() {
 }
 
 ringdevice::ringdevice(std::shared_ptr<mixer> engine, std::unique_ptr<waveport> port,
-                       bool service_thread)
-    : mixer_(std::move(engine)), port_(std::move(port)), own_thread_(service_thread) {}
+                       Service service)
+    : mixer_(std::move(engine)), port_(std::move(port)), by_(service) {}
 
 ringdevice::~ringdevice() {
     close();
@@ -35,6 +35,13 @@ bool ringdevice::init() {
     latency_ = start_latency;
     restart_countdown_ = 0;
     written_ = 0;
+    // Run just before every read of the ring, the step always keeps the
+    // latency's lead on what is read next: no underrun can happen that way.
+    if (by_ == Service::Playback && !port_->serve_on_playback([this] { service(); })) {
+        port_->close();
+        ring_.clear();
+        return false;
+    }
     running_.store(true);
     service(); // nothing has played yet: this mixes the first `latency` blocks
     if (!port_->start()) {
@@ -43,7 +50,7 @@ bool ringdevice::init() {
         ring_.clear();
         return false;
     }
-    if (own_thread_) {
+    if (by_ == Service::Thread) {
         try {
             thread_ = platform::start_background_thread([this] { run_service_thread(); });
         } catch (const std::system_error&) {

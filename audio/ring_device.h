@@ -1,7 +1,8 @@
 // The output device: a ring of 32 fragments of 1024 samples (512 stereo
 // frames, 11.6 ms each) that the hardware plays round and round while a
 // service step, every 5 ms on a thread of its own, mixes fresh blocks a few
-// fragments ahead of the play position.
+// fragments ahead of the play position. Where there are no threads (a
+// browser), the step runs each time the hardware takes samples instead.
 //
 // Latency starts at 6 fragments. When the mixing falls behind the play
 // position (an underrun), the ring is silenced, the hardware stopped for 250
@@ -28,9 +29,11 @@ class ringdevice : public audiodevice {
     static constexpr int start_latency = 6;
     static constexpr int restart_steps = 250;
 
-    // service_thread false leaves the service step to the caller (tests).
+    // Who runs the service step: a thread of the device's own, the caller
+    // (tests), or the port each time it plays (serve_on_playback).
+    enum class Service { Thread, Caller, Playback };
     ringdevice(std::shared_ptr<mixer> engine, std::unique_ptr<waveport> port,
-               bool service_thread = true);
+               Service service = Service::Thread);
     ~ringdevice() override;
 
     // Opens the port, mixes the first blocks, starts playing and starts the
@@ -54,7 +57,7 @@ class ringdevice : public audiodevice {
 
     std::shared_ptr<mixer> mixer_;
     std::unique_ptr<waveport> port_;
-    bool own_thread_;
+    Service by_;
     std::vector<std::int16_t> ring_;
     std::atomic<bool> running_{false};
     std::thread thread_;

@@ -1,6 +1,7 @@
 #include "audio/sdl_port.h"
 
 #include "audio/mixer.h"
+#include "audio/shared_sample.h"
 #include "platform/platform.h"
 
 #include <atomic>
@@ -11,8 +12,7 @@ sdlport::~sdlport() {
 
 bool sdlport::open(const std::int16_t* ring, int ring_bytes) {
     if (open_) return false;
-    // Only ever read here; atomic_ref wants a pointer to non-const.
-    ring_ = const_cast<std::int16_t*>(ring);
+    ring_ = ring;
     ring_bytes_ = ring_bytes;
     played_.store(0);
     platform::AudioSpec spec;
@@ -45,6 +45,11 @@ void sdlport::serve_from_this_thread() {
     platform::make_thread_urgent();
 }
 
+bool sdlport::serve_on_playback(std::function<void()> step) {
+    on_playback_ = std::move(step);
+    return true;
+}
+
 void sdlport::close() {
     if (!open_) return;
     platform::close_audio();
@@ -54,6 +59,7 @@ void sdlport::close() {
 // On the audio thread: the next `bytes` of the ring, wrapping at its end.
 void sdlport::fill(void* user, std::uint8_t* stream, int bytes) {
     auto* port = static_cast<sdlport*>(user);
+    if (port->on_playback_) port->on_playback_();
     // Pairs with publish(): makes the mixing thread's ring writes visible here.
     (void)port->published_.load(std::memory_order_acquire);
     std::uint64_t played = port->played_.load(std::memory_order_relaxed);
@@ -63,8 +69,7 @@ void sdlport::fill(void* user, std::uint8_t* stream, int bytes) {
     // mixing thread it may be writing the fragment played here (an
     // underrun, which the service step then deals with).
     for (int i = 0; i + 1 < bytes; i += 2) {
-        auto sample = static_cast<std::uint16_t>(
-            std::atomic_ref<std::int16_t>(port->ring_[at]).load(std::memory_order_relaxed));
+        auto sample = static_cast<std::uint16_t>(load_shared_sample(port->ring_[at]));
         stream[i] = static_cast<std::uint8_t>(sample & 0xff);
         stream[i + 1] = static_cast<std::uint8_t>(sample >> 8);
         if (++at == ring_samples) at = 0;

@@ -5,6 +5,7 @@
 #include "audio/mixing_driver.h"
 #include "audio/ring_device.h"
 #include "audio/sdl_port.h"
+#include "platform/process.h"
 #include "system/startup.h"
 
 namespace {
@@ -28,7 +29,9 @@ void audio_startup() {
     register_sound_decoders();
 
     auto driver = std::make_shared<TMixingAudioDriver>();
-    auto* output = new ringdevice(driver->engine(), std::make_unique<sdlport>());
+    const auto service = platform::background_threads_available() ? ringdevice::Service::Thread
+                                                                  : ringdevice::Service::Playback;
+    auto* output = new ringdevice(driver->engine(), std::make_unique<sdlport>(), service);
     if (!output->init()) {
         delete output; // no device: the silent driver stays
         return;

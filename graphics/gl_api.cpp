@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <type_traits>
 
 GLApi& gl() {
@@ -17,6 +18,25 @@ GLOptionalApi& gl_optional() {
 }
 
 namespace {
+
+bool context_is_webgl = false;
+bool webgl_limits_kept = false;
+
+// What emscripten's emulation has no entry point for: a browser's context
+// works on without them.
+bool webgl_may_lack(const char* name) {
+    for (const char* missing : {"Bitmap", "DrawPixels", "GetTexImage", "PixelZoom", "RasterPos2f"})
+        if (std::strcmp(name, missing) == 0) return true;
+    return false;
+}
+
+// WebGL names itself in the version: "OpenGL ES 2.0 (WebGL 1.0)".
+bool current_context_is_webgl() {
+    using GetString = const GLubyte* (*)(GLenum);
+    auto get_string = reinterpret_cast<GetString>(platform::gl_proc_address("glGetString"));
+    const GLubyte* version = get_string ? get_string(GL_VERSION) : nullptr;
+    return version && std::strstr(reinterpret_cast<const char*>(version), "WebGL");
+}
 
 template <typename F> void look_up(F& slot, const char* name) {
     slot = reinterpret_cast<F>(platform::gl_proc_address(name));
@@ -109,12 +129,21 @@ void check_every_call() {
 
 } // namespace
 
+bool gl_webgl() {
+    return context_is_webgl || webgl_limits_kept;
+}
+
+void keep_to_webgl_limits(bool on) {
+    webgl_limits_kept = on;
+}
+
 bool load_gl_api() {
+    context_is_webgl = current_context_is_webgl();
     GLApi loaded;
     bool complete = true;
 #define ORV_GL_LOAD(name)                                                                          \
     loaded.name = reinterpret_cast<decltype(loaded.name)>(platform::gl_proc_address("gl" #name));  \
-    complete = complete && loaded.name;
+    complete = complete && (loaded.name || (context_is_webgl && webgl_may_lack(#name)));
     ORV_GL_FUNCTIONS(ORV_GL_LOAD)
 #undef ORV_GL_LOAD
     if (complete) gl() = loaded;

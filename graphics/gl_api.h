@@ -28,6 +28,7 @@
     X(End)                                                                                         \
     X(GenTextures)                                                                                 \
     X(GetError)                                                                                    \
+    X(GetIntegerv)                                                                                 \
     X(GetString)                                                                                   \
     X(GetTexImage)                                                                                 \
     X(GetTexLevelParameteriv)                                                                      \
@@ -77,6 +78,18 @@ struct GLOptionalApi {
 GLApi& gl();
 // The optional ones, filled by load_gl_api() as far as they exist.
 GLOptionalApi& gl_optional();
+
+// Whether the context is a browser's WebGL 1.0, under emscripten's emulation
+// of OpenGL 1.1's calls. It lacks polygons (fans of triangles draw the same),
+// lines wider than a pixel, sized texture formats and proxy textures, the row
+// length of pixel uploads, pixel rectangles (glDrawPixels, glBitmap,
+// glPixelZoom, glRasterPos) and framebuffer blits. The driver then takes its
+// general path, with an equivalent way wherever even that calls for one of
+// these; the entry points of pixel rectangles may be missing.
+bool gl_webgl();
+// Makes a desktop context keep to those limits, as if it were WebGL (tests
+// prove the browser's ways on it); false goes back to what the context is.
+void keep_to_webgl_limits(bool on);
 
 // Fills the table from the current context. False (and the table left
 // empty) when an entry point is missing.

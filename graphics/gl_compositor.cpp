@@ -8,8 +8,7 @@ namespace {
 // A colour texture of that size with a framebuffer around it, in the byte
 // order of a window's own pixels, so that copies between them convert
 // nothing. Leaves the new framebuffer bound for drawing.
-bool make_target(int width, int height, unsigned& framebuffer, unsigned& texture,
-                 TGLState& state) {
+bool make_target(int width, int height, unsigned& framebuffer, unsigned& texture, TGLState& state) {
     const GLOptionalApi& fb = gl_optional();
     gl().GenTextures(1, &texture);
     state.bind_texture(texture);
@@ -42,6 +41,7 @@ void blacken(int x, int y, int width, int height, TGLState& state) {
 
 bool TGLCompositor::make(int width, int height, TGLState& state) {
     release();
+    if (gl_webgl()) return make_drawn(width, height, state);
     if (!gl_optional().has_framebuffers() || !gl_optional().ClearBufferfv) return false;
     width_ = width;
     height_ = height;
@@ -68,7 +68,62 @@ unsigned TGLCompositor::whole_picture(int whole, TGLState& state) {
     return whole_framebuffer_;
 }
 
+bool TGLCompositor::make_drawn(int width, int height, TGLState& state) {
+    const GLOptionalApi& fb = gl_optional();
+    if (!fb.GenFramebuffers || !fb.DeleteFramebuffers || !fb.BindFramebuffer ||
+        !fb.FramebufferTexture2D || !fb.CheckFramebufferStatus)
+        return false;
+    width_ = width;
+    height_ = height;
+    gl().GenTextures(1, &texture_);
+    state.bind_texture(texture_);
+    // Shown texel for pixel; and a texture of no power-of-two size is only
+    // complete in WebGL when it neither repeats nor has mipmaps.
+    gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    gl().TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                    nullptr);
+    fb.GenFramebuffers(1, &framebuffer_);
+    state.bind_framebuffer(framebuffer_);
+    fb.FramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture_, 0);
+    if (fb.CheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE) return true;
+    state.forget_texture(texture_);
+    drop_target(framebuffer_, texture_);
+    state.bind_framebuffer(0);
+    return false;
+}
+
+// The window is the picture's size: one texel on each pixel, taken as it is.
+// The caller has blending and the alpha test off.
+void TGLCompositor::show_drawn(TGLState& state) const {
+    const GLClip clip = state.clip();
+    const bool replaced = state.texels_replaced();
+    state.bind_framebuffer(0);
+    state.set_clip({});
+    state.bind_texture(texture_);
+    state.enable_texturing(true);
+    state.replace_texels(true);
+    const auto w = static_cast<float>(width_), h = static_cast<float>(height_);
+    // The texture's first row is the picture's bottom row, as in the window.
+    gl().Begin(GL_QUADS);
+    gl().TexCoord2f(0, 1);
+    gl().Vertex2f(0, 0);
+    gl().TexCoord2f(1, 1);
+    gl().Vertex2f(w, 0);
+    gl().TexCoord2f(1, 0);
+    gl().Vertex2f(w, h);
+    gl().TexCoord2f(0, 0);
+    gl().Vertex2f(0, h);
+    gl().End();
+    state.replace_texels(replaced);
+    state.bind_picture();
+    state.set_clip(clip);
+}
+
 void TGLCompositor::show(platform::Window* window, TGLState& state) {
+    if (gl_webgl()) return show_drawn(state);
     const GLOptionalApi& fb = gl_optional();
     const platform::PictureRect rect = platform::picture_rect(window);
     const int ww = rect.window_width, wh = rect.window_height;
@@ -111,7 +166,10 @@ void TGLCompositor::show(platform::Window* window, TGLState& state) {
 PixmapRef TGLCompositor::read_window(platform::Window* window, TGLState& state) const {
     const platform::PictureRect rect = platform::picture_rect(window);
     PixmapRef pixels = create_pixmap(rect.window_width, rect.window_height, FORMAT_RGBA8888, 4);
-    state.bind_read_framebuffer(0);
+    if (gl_webgl())
+        state.bind_framebuffer(0);
+    else
+        state.bind_read_framebuffer(0);
     gl().PixelStorei(GL_PACK_ALIGNMENT, 4);
     gl().ReadPixels(0, 0, pixels->width, pixels->height, GL_RGBA, GL_UNSIGNED_BYTE, pixels->pixels);
     state.bind_picture();

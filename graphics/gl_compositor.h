@@ -5,6 +5,12 @@
 // The game draws 640 x 480 whatever the window's size, so every pixel it
 // reads back (captures) is the same at any size. The picture is drawn into a
 // framebuffer object exactly as into a window, and scaled when shown.
+//
+// In a browser the picture is drawn offscreen all the same, although the
+// page scales the window itself: the page shows whatever the window holds
+// each time the program waits, and a frame can wait half drawn (a screen
+// that waits for its timer between its pictures and its text). Offscreen,
+// the window only ever holds whole frames, as a back buffer would.
 #pragma once
 
 #include "graphics/gl_state.h"
@@ -38,4 +44,7 @@ class TGLCompositor {
     int width_ = 0, height_ = 0;
 
     unsigned whole_picture(int whole, TGLState& state);
+    // WebGL's way: no blits, the picture drawn into the window instead.
+    bool make_drawn(int width, int height, TGLState& state);
+    void show_drawn(TGLState& state) const;
 };

@@ -15,6 +15,11 @@ unsigned char channel(int value) {
     return static_cast<unsigned char>(std::clamp(value, 0, 255));
 }
 
+// WebGL has no polygons; a convex one is the same fan of triangles.
+GLenum polygon() {
+    return gl_webgl() ? GL_TRIANGLE_FAN : GL_POLYGON;
+}
+
 } // namespace
 
 std::vector<TGraphicsMode> TGLRenderDriver::display_modes() {
@@ -30,6 +35,8 @@ DrawStateRef TGLRenderDriver::create_display(int width, int height, int depth, i
     auto graphics =
         TGLDisplayDriver::instance().create_graphics(width, height, depth, hz, flags, state_);
     if (!graphics) return nullptr;
+    // The shortcuts rest on what WebGL lacks (blits, BGRA textures, row lengths).
+    if (gl_webgl()) shortcuts_ = false;
     return std::make_shared<TDrawState>(graphics, shared_from_this());
 }
 
@@ -59,7 +66,13 @@ void TGLRenderDriver::select_display(const DrawStateRef& display) {
 void TGLRenderDriver::present_frame(int sync) {
     if (!display_) return;
     settle_clear();
+    if (!gl_webgl()) return TGLDisplayDriver::instance().flip(sync, state_);
+    // The picture is drawn into the window (no blits): copied, as in the
+    // solid mode, whatever mode the game is drawing in.
+    const int mode = blend_;
+    set_blend(BLEND_SOLID);
     TGLDisplayDriver::instance().flip(sync, state_);
+    set_blend(mode);
 }
 
 void TGLRenderDriver::set_blend(int mode) {
@@ -123,6 +136,7 @@ void TGLRenderDriver::set_transform(float ix, float iy, float jx, float jy) {
 }
 
 void TGLRenderDriver::set_line_width(float width) {
+    line_width_ = width;
     if (display_) gl().LineWidth(width);
 }
 
@@ -151,6 +165,11 @@ void TGLRenderDriver::plot(float x, float y) {
 void TGLRenderDriver::draw_line(float x0, float y0, float x1, float y1, float tx, float ty) {
     if (!display_) return;
     prepare_untextured();
+    if (gl_webgl() && line_width_ > 1) {
+        draw_wide_line(x0 * ix_ + y0 * iy_ + tx + 0.5f, x0 * jx_ + y0 * jy_ + ty + 0.5f,
+                       x1 * ix_ + y1 * iy_ + tx + 0.5f, x1 * jx_ + y1 * jy_ + ty + 0.5f);
+        return;
+    }
     // Pixel centres, so that lines cover the pixels they name.
     gl().Begin(GL_LINES);
     vertex(x0, y0, tx + 0.5f, ty + 0.5f);
@@ -183,7 +202,7 @@ void TGLRenderDriver::draw_oval(float x0, float y0, float x1, float y1, float tx
     const float most_vertices = 4096;
     int n = static_cast<int>(std::min(std::fabs(xr) + std::fabs(yr), most_vertices));
     n = std::max(n, 12) & ~3;
-    gl().Begin(GL_POLYGON);
+    gl().Begin(polygon());
     for (int i = 0; i < n; ++i) {
         double a = i * 360.0f / n * 0.017453292519943295;
         vertex(cx + xr * static_cast<float>(std::cos(a)), cy - yr * static_cast<float>(std::sin(a)),
@@ -196,7 +215,7 @@ void TGLRenderDriver::draw_poly(std::span<const float> xy, float handle_x, float
                                 float origin_x, float origin_y) {
     if (!display_ || xy.size() < 6 || xy.size() % 2 != 0) return;
     prepare_untextured();
-    gl().Begin(GL_POLYGON);
+    gl().Begin(polygon());
     for (std::size_t i = 0; i < xy.size(); i += 2)
         vertex(xy[i] + handle_x, xy[i + 1] + handle_y, origin_x, origin_y);
     gl().End();
@@ -208,6 +227,11 @@ void TGLRenderDriver::draw_pixmap(const PixmapRef& pixmap, int x, int y) {
     PixmapRef rgba = pixmap->convert(FORMAT_RGBA8888);
     int previous = blend_;
     set_blend(BLEND_SOLID);
+    if (!gl().DrawPixels || gl_webgl()) {
+        draw_pixmap_as_texture(rgba, x, y);
+        set_blend(previous);
+        return;
+    }
     enable_texturing(false);
     // The raster position starts at the display's top-left (always inside
     // the viewport) and is moved from there, so pictures may start off screen.

@@ -81,6 +81,11 @@ class TGLRenderDriver : public TRenderDriver, public std::enable_shared_from_thi
     // Before a primitive without a texture: the held clear, texturing off
     // and blending as the colour's alpha needs it.
     void prepare_untextured();
+    // A line wider than a pixel where the context draws none (WebGL), from
+    // one transformed end to the other.
+    void draw_wide_line(float ax, float ay, float bx, float by);
+    // draw_pixmap through a texture, where there are no pixel rectangles.
+    void draw_pixmap_as_texture(const PixmapRef& rgba, int x, int y);
     // OpenGL's row of the top of a block of `height` rows at y (y downward).
     int gl_row(int y, int height) const {
         return state_.picture_top_first() ? y : height_ - y - height;
@@ -90,6 +95,7 @@ class TGLRenderDriver : public TRenderDriver, public std::enable_shared_from_thi
     int width_ = 0, height_ = 0;
     float ix_ = 1, iy_ = 0, jx_ = 0, jy_ = 1;
     unsigned char color_[4] = {0, 0, 0, 0};
+    float line_width_ = 1;
     int blend_ = 0;
     bool shortcuts_ = true;
     bool clear_pending_ = false;

@@ -28,8 +28,8 @@ void TGLState::reset(unsigned framebuffer) {
     picture_ = framebuffer;
     draw_ = read_ = framebuffer;
     if (gl_optional().BindFramebuffer) gl_optional().BindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    top_first_ = framebuffer != 0 && gl_optional().ClipControl;
-    if (gl_optional().ClipControl)
+    top_first_ = framebuffer != 0 && gl_optional().ClipControl && !gl_webgl();
+    if (gl_optional().ClipControl && !gl_webgl())
         gl_optional().ClipControl(top_first_ ? GL_UPPER_LEFT : GL_LOWER_LEFT,
                                   GL_NEGATIVE_ONE_TO_ONE);
 }
@@ -83,7 +83,11 @@ void TGLState::bind_read_framebuffer(unsigned framebuffer) {
 }
 
 void TGLState::bind_picture() {
-    if (draw_ == picture_ && read_ == picture_) return;
-    draw_ = read_ = picture_;
-    gl_optional().BindFramebuffer(GL_FRAMEBUFFER, picture_);
+    bind_framebuffer(picture_);
+}
+
+void TGLState::bind_framebuffer(unsigned framebuffer) {
+    if (draw_ == framebuffer && read_ == framebuffer) return;
+    draw_ = read_ = framebuffer;
+    gl_optional().BindFramebuffer(GL_FRAMEBUFFER, framebuffer);
 }

@@ -53,6 +53,8 @@ class TGLState {
     void bind_read_framebuffer(unsigned framebuffer);
     // Drawing and reading back on the picture.
     void bind_picture();
+    // Both on one framebuffer (WebGL binds no other way).
+    void bind_framebuffer(unsigned framebuffer);
 
   private:
     unsigned texture_ = 0;

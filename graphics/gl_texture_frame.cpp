@@ -18,6 +18,11 @@ int power_of_two_at_least(int n) {
 }
 
 bool texture_size_accepted(int width, int height) {
+    if (gl_webgl()) { // no proxy textures: the largest side it takes
+        GLint largest = 0;
+        gl().GetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+        return width <= largest && height <= largest;
+    }
     gl().TexImage2D(GL_PROXY_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                     nullptr);
     GLint accepted = 0;
@@ -72,10 +77,22 @@ bool one_to_one(const TGLTextureFrame& frame, const TGLRenderDriver& driver, flo
 
 // RGBA pixels into the bound texture at (x, y) of a level; OpenGL turns
 // them into the texture's own byte order.
-void upload(const PixmapRef& rgba, int level, int x = 0, int y = 0) {
-    gl().PixelStorei(GL_UNPACK_ROW_LENGTH, rgba->pitch / 4);
-    gl().TexSubImage2D(GL_TEXTURE_2D, level, x, y, rgba->width, rgba->height, GL_RGBA,
-                       GL_UNSIGNED_BYTE, rgba->pixels);
+void upload(const PixmapRef& pixels, int level, int x = 0, int y = 0) {
+    if (gl_webgl()) {
+        // WebGL takes rows only as they follow one another: a window of a
+        // wider picture is sent as a copy of its own.
+        PixmapRef rgba = pixels;
+        if (pixels->pitch != pixels->width * 4) {
+            rgba = create_pixmap(pixels->width, pixels->height, FORMAT_RGBA8888, 4);
+            rgba->paste(pixels, 0, 0);
+        }
+        gl().TexSubImage2D(GL_TEXTURE_2D, level, x, y, rgba->width, rgba->height, GL_RGBA,
+                           GL_UNSIGNED_BYTE, rgba->pixels);
+        return;
+    }
+    gl().PixelStorei(GL_UNPACK_ROW_LENGTH, pixels->pitch / 4);
+    gl().TexSubImage2D(GL_TEXTURE_2D, level, x, y, pixels->width, pixels->height, GL_RGBA,
+                       GL_UNSIGNED_BYTE, pixels->pixels);
     gl().PixelStorei(GL_UNPACK_ROW_LENGTH, 0);
 }
 
@@ -141,11 +158,12 @@ void TGLTextureFrame::make_texture(TGLRenderDriver& driver) {
     gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
                        mipmapped ? GL_LINEAR_MIPMAP_LINEAR : GL_NEAREST);
     // The same texels either way; an unsized format given BGRA data is stored
-    // as BGRA, the order llvmpipe's fast paths read.
+    // as BGRA, the order llvmpipe's fast paths read. WebGL knows no sized
+    // formats.
     const bool bgra = driver.store_bgra();
     int level = 0;
     for (int w = tex_width, h = tex_height;; ++level) {
-        gl().TexImage2D(GL_TEXTURE_2D, level, bgra ? GL_RGBA : GL_RGBA8, w, h, 0,
+        gl().TexImage2D(GL_TEXTURE_2D, level, bgra || gl_webgl() ? GL_RGBA : GL_RGBA8, w, h, 0,
                         bgra ? GL_BGRA : GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
         if (!mipmapped || (w == 1 && h == 1)) break;
         w = w > 1 ? w / 2 : 1;

@@ -169,7 +169,8 @@ PixmapRef TPixmap::create_unfilled(int width, int height, int format, int align)
     long long size = pitch * height;
     if (size > INT_MAX) raise_runtime_error("Pixmap too large");
     auto pixmap = std::make_shared<TPixmap>();
-    pixmap->owned_ = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(size));
+    pixmap->owned_ =
+        std::unique_ptr<std::uint8_t[]>(new std::uint8_t[static_cast<std::size_t>(size)]);
     pixmap->pixels = pixmap->owned_.get();
     pixmap->width = width;
     pixmap->height = height;

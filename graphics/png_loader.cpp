@@ -90,8 +90,8 @@ bool decode(png_structp png, png_infop info, Decoding* out) {
     out->pixmap = TPixmap::create_unfilled(width, height, format, 4);
     out->rows.resize(static_cast<std::size_t>(height));
     if (color_type == PNG_COLOR_TYPE_GRAY_ALPHA) {
-        out->grey_alpha = std::make_unique_for_overwrite<png_byte[]>(
-            static_cast<std::size_t>(width) * 2 * height);
+        out->grey_alpha =
+            std::unique_ptr<png_byte[]>(new png_byte[static_cast<std::size_t>(width) * 2 * height]);
         for (int y = 0; y < height; ++y)
             out->rows[y] = &out->grey_alpha[std::size_t(y) * width * 2];
     } else {

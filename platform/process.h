@@ -14,6 +14,10 @@ namespace platform {
 // std::thread does, when no thread can be started.
 std::thread start_background_thread(std::function<void()> body);
 
+// Whether this system runs threads at all (a browser build does not: what
+// runs on threads elsewhere is driven by the page's clock and callbacks).
+bool background_threads_available();
+
 // Sets up the memory allocator for a program whose big blocks (decoded
 // music, whole-screen pictures, textures) come and go with every game, so
 // that they are handed back to the system when freed. Call first thing.

@@ -1,6 +1,10 @@
 // Windows with an OpenGL compatibility context (immediate mode, GL 1.1 calls).
 #include "platform/internal.h"
 
+#ifdef __EMSCRIPTEN__
+#include "platform/emscripten/web.h"
+#endif
+
 #include <algorithm>
 #include <vector>
 
@@ -13,6 +17,18 @@ std::string last_window_error;
 std::vector<Window*> open_windows;
 int last_swap_interval = -1; // none set yet
 
+// OpenGL 1.1's calls: a compatibility profile on the desktop; in a browser,
+// WebGL 1.0 (OpenGL ES 2.0) under emscripten's emulation of those calls.
+void ask_for_fixed_function_context() {
+#ifdef __EMSCRIPTEN__
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_ES);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 0);
+#else
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+#endif
+}
+
 } // namespace
 
 void set_window_title(const std::string& title) {
@@ -20,7 +36,12 @@ void set_window_title(const std::string& title) {
     for (Window* window : open_windows) SDL_SetWindowTitle(window->sdl, title.c_str());
 }
 
-Window* open_window(const WindowSpec& spec) {
+Window* open_window(const WindowSpec& asked) {
+    WindowSpec spec = asked;
+#ifdef __EMSCRIPTEN__
+    // The page scales the canvas to the browser's window itself.
+    spec.scaled = false;
+#endif
     if (!detail::ensure_sdl_video()) {
         last_window_error = SDL_GetError() + detail::displays_looked_for();
         return nullptr;
@@ -31,7 +52,7 @@ Window* open_window(const WindowSpec& spec) {
     static const bool gl_library_loaded = SDL_GL_LoadLibrary(nullptr) == 0;
     (void)gl_library_loaded;
     SDL_GL_ResetAttributes();
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    ask_for_fixed_function_context();
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
@@ -51,6 +72,9 @@ Window* open_window(const WindowSpec& spec) {
         last_window_error = SDL_GetError();
         return nullptr;
     }
+#ifdef __EMSCRIPTEN__
+    detail::prepare_canvas_context();
+#endif
     SDL_GLContext context = SDL_GL_CreateContext(sdl);
     if (!context) {
         last_window_error = SDL_GetError();
@@ -119,7 +143,11 @@ void swap_window(Window* window) {
 }
 
 void* gl_proc_address(const char* name) {
-    return SDL_GL_GetProcAddress(name);
+    void* function = SDL_GL_GetProcAddress(name);
+#ifdef __EMSCRIPTEN__
+    if (!function) function = detail::emulated_gl_function(name);
+#endif
+    return function;
 }
 
 std::vector<DisplayMode> display_modes() {

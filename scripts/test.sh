@@ -2,7 +2,7 @@
 # Installs what is missing, builds everything twice (once under AddressSanitizer
 # and UndefinedBehaviorSanitizer, once as released) and runs the whole test
 # suite on both builds, with a short run of every fuzzer between the release
-# build and its tests. Ends with ctest's summary of the release build.
+# build and its tests, then builds the game for the browser and plays it there.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 "$top/scripts/install-packages.sh"
@@ -27,3 +27,8 @@ cmake --build "$top/build" -j"$jobs"
 FUZZ_PARALLEL=2 FUZZ_BUILD_JOBS=2 "$top/scripts/fuzz.sh" 30
 
 ctest --test-dir "$top/build" --output-on-failure --no-tests=error -j"$jobs"
+
+# The browser build (scripts/web.sh, with the release build's art generators)
+# and the game end to end in headless Chromium (tests/e2e/web.sh).
+ORVESSA_HOST_TOOLS_DIR="$top/build" "$top/scripts/web.sh"
+"$top/tests/e2e/web.sh" "$top/build-web" "$top/build" "$top/build-web/e2e-artifacts"

@@ -1,5 +1,6 @@
 // The file system through POSIX calls.
 #include "platform/files.h"
+#include "platform/posix/posix.h"
 
 #include <cerrno>
 #include <climits>
@@ -88,14 +89,9 @@ bool replace_file_contents(const std::string& path, std::string_view bytes, std:
     if (close(fd) != 0) return give_up(-1, temporary, why, "cannot close " + temporary);
     if (rename(temporary.c_str(), path.c_str()) != 0)
         return give_up(-1, temporary, why, "cannot replace " + path);
-    // The rename itself must reach the disk too, or a power cut could bring
-    // back the old name pointing at nothing.
-    int folder = open(folder_of(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        fsync(folder);
-        close(folder);
-    }
-    return true;
+    // The rename itself must last too, or a power cut could bring back the
+    // old name pointing at nothing.
+    return detail::keep_folder(folder_of(path), why);
 }
 
 // Mode 0700, as the XDG base directory rules ask for the player's folders.

@@ -18,6 +18,10 @@ std::thread start_background_thread(std::function<void()> body) {
     });
 }
 
+bool background_threads_available() {
+    return true;
+}
+
 void make_thread_urgent() {
     // A low real-time priority first: the thread wakes every few
     // milliseconds for a few microseconds of work, and ordinary priorities

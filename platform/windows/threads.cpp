@@ -12,6 +12,10 @@ std::thread start_background_thread(std::function<void()> body) {
     return std::thread(std::move(body));
 }
 
+bool background_threads_available() {
+    return true;
+}
+
 // The thread wakes every few milliseconds for a few microseconds of work;
 // the highest priority of the process's class keeps it from waiting behind
 // busy threads when the machine is loaded.

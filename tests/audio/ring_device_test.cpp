@@ -18,6 +18,7 @@ class ScriptedPort : public waveport {
         std::uint64_t published = 0;
         std::atomic<bool> serving{false};
         std::thread::id server;
+        std::function<void()> playback_step;
     };
     explicit ScriptedPort(Log& log) : log_(log) {}
     bool open(const std::int16_t*, int bytes) override {
@@ -37,6 +38,10 @@ class ScriptedPort : public waveport {
         log_.server = std::this_thread::get_id();
         log_.serving.store(true);
     }
+    bool serve_on_playback(std::function<void()> step) override {
+        log_.playback_step = std::move(step);
+        return true;
+    }
 
   private:
     Log& log_;
@@ -46,8 +51,8 @@ class RingDevice : public MixerFixture {
   protected:
     void SetUp() override {
         MixerFixture::SetUp();
-        device_ = std::make_unique<ringdevice>(driver_->engine(),
-                                               std::make_unique<ScriptedPort>(port_), false);
+        device_ = std::make_unique<ringdevice>(
+            driver_->engine(), std::make_unique<ScriptedPort>(port_), ringdevice::Service::Caller);
     }
 
     // Moves the hardware on to `samples` samples played.
@@ -188,7 +193,8 @@ TEST_F(RingDevice, CountsAnUnderrunOnlyWhenThePlayCatchesUpWithTheMixing) {
 
 TEST_F(RingDevice, ItsServiceThreadTellsThePortWhichThreadKeepsTheRingFed) {
     ScriptedPort::Log log;
-    ringdevice threaded(driver_->engine(), std::make_unique<ScriptedPort>(log), true);
+    ringdevice threaded(driver_->engine(), std::make_unique<ScriptedPort>(log),
+                        ringdevice::Service::Thread);
     ASSERT_TRUE(threaded.init());
     for (int i = 0; i < 200 && !log.serving.load(); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -197,7 +203,19 @@ TEST_F(RingDevice, ItsServiceThreadTellsThePortWhichThreadKeepsTheRingFed) {
     EXPECT_NE(log.server, std::this_thread::get_id());
     // The step that runs in init, on the caller's thread, does not count.
     ScriptedPort::Log by_hand;
-    ringdevice unthreaded(driver_->engine(), std::make_unique<ScriptedPort>(by_hand), false);
+    ringdevice unthreaded(driver_->engine(), std::make_unique<ScriptedPort>(by_hand),
+                          ringdevice::Service::Caller);
     ASSERT_TRUE(unthreaded.init());
     EXPECT_FALSE(by_hand.serving.load());
+}
+
+TEST_F(RingDevice, WithoutThreadsEveryReadOfThePortFirstKeepsTheLeadUp) {
+    ScriptedPort::Log log;
+    ringdevice device(driver_->engine(), std::make_unique<ScriptedPort>(log),
+                      ringdevice::Service::Playback);
+    ASSERT_TRUE(device.init() && log.playback_step);
+    log.position = 3 * ringdevice::fragment_samples * 2; // three fragments played
+    log.playback_step();
+    EXPECT_EQ(device.written(), 9 * ringdevice::fragment_samples);
+    EXPECT_EQ(device.underruns(), 0);
 }
