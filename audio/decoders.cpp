@@ -47,7 +47,7 @@ PcmSampleRef decode_sound(const StreamRef& stream) {
         stream->seek(start);
         try {
             if (PcmSampleRef sample = decoder->decode(stream)) return sample;
-        } catch (const StreamError&) {
+        } catch (const TStreamError&) {
             // The data ran out or broke off under this decoder: not its format.
         }
     }

@@ -14,7 +14,7 @@ class TSoundDecoder {
   public:
     virtual ~TSoundDecoder() = default;
     // The decoded sound, or Null when the data is not in this decoder's
-    // format. May raise a StreamError when the stream fails; that too means
+    // format. May raise a TStreamError when the stream fails; that too means
     // "not mine" to decode_sound.
     virtual PcmSampleRef decode(const StreamRef& stream) = 0;
 };

@@ -72,8 +72,8 @@ int main(int argc, char** argv) {
         const int scale = std::atoi(argv[4]);
         platform::set_presentation({scale == 0, scale});
         TGLDisplayDriver::instance().prefer_route(std::string(argv[5]) == "cpu"
-                                                       ? TGLGraphics::Route::Pixels
-                                                       : TGLGraphics::Route::Framebuffer);
+                                                      ? TGLGraphics::Route::Pixels
+                                                      : TGLGraphics::Route::Framebuffer);
     }
     if (!open_display(640, 480, 0, 0, 0)) return 1;
     set_blend(BLEND_ALPHA);

@@ -25,7 +25,7 @@ struct DisplayLayer {
     GraphicsSettings settings;
     int display_seq = 0;
     int soft_sync = 0;
-    FramePacer pacer;
+    TFramePacer pacer;
     bool exit_hook_added = false;
     PacingClock clock = nullptr;
     PacingSleep sleep = nullptr;

@@ -10,7 +10,7 @@ int display_seq();
 // Marks something made in one opening of the display: OpenGL objects go
 // with their context when the display closes, and the name of one made for
 // an earlier opening may by now belong to something else.
-class DisplayStamp {
+class TDisplayStamp {
   public:
     void take() { seq_ = display_seq(); }
     void clear() { seq_ = 0; }

@@ -1,12 +1,12 @@
 #include "graphics/frame_pacer.h"
 
-void FramePacer::start(int rate, std::int32_t now) {
+void TFramePacer::start(int rate, std::int32_t now) {
     sync_rate_ = rate;
     sync_time_ = now;
     sync_accum_ = 0;
 }
 
-int FramePacer::next_wait(std::int32_t now) {
+int TFramePacer::next_wait(std::int32_t now) {
     if (sync_rate_ <= 0) return 0;
     // The clock wraps modulo 2^32; the difference of two readings does not.
     int elapsed = static_cast<std::int32_t>(static_cast<std::uint32_t>(now) -

@@ -9,7 +9,7 @@
 // is due. A frame ready at or after its due time (late by any amount), or a
 // second or more before it, restarts the schedule from now: late frames are
 // never raced to catch up, and the next frame is due a period later.
-class FramePacer {
+class TFramePacer {
   public:
     void start(int rate, std::int32_t now);
     // Milliseconds to sleep before showing the frame that is ready at `now`.

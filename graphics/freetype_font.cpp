@@ -103,7 +103,7 @@ FontSourceRef TFreeTypeDecoder::load_font(const std::string& url, int size, int 
         std::string bytes;
         try {
             bytes = read_all(open_read_stream(url));
-        } catch (const StreamError&) {
+        } catch (const TStreamError&) {
             return nullptr;
         }
         if (bytes.empty()) return nullptr;

@@ -54,6 +54,6 @@ class TGLAtlas {
     int page_with_room(TGLRenderDriver& driver, int cell_size);
 
     // The pages of an earlier opening of the display went with it.
-    DisplayStamp made_;
+    TDisplayStamp made_;
     std::vector<Page> pages_;
 };

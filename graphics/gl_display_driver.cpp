@@ -13,7 +13,8 @@ namespace {
 bool renders_in_software() {
     const char* renderer = reinterpret_cast<const char*>(gl().GetString(GL_RENDERER));
     if (!renderer) return false;
-    for (const char* name : {"llvmpipe", "softpipe", "swrast", "Software Rasterizer", "GDI Generic"})
+    for (const char* name :
+         {"llvmpipe", "softpipe", "swrast", "Software Rasterizer", "GDI Generic"})
         if (std::strstr(renderer, name)) return true;
     return false;
 }
@@ -108,8 +109,7 @@ std::vector<TGraphicsMode> TGLDisplayDriver::display_modes() {
 }
 
 std::shared_ptr<TGLGraphics> TGLDisplayDriver::create_graphics(int width, int height, int depth,
-                                                               int hz, int flags,
-                                                               TGLState& state) {
+                                                               int hz, int flags, TGLState& state) {
     platform::WindowSpec spec;
     spec.width = width;
     spec.height = height;

@@ -55,8 +55,8 @@ void TGLPixelPresenter::show(platform::Window* window, TGLState& state) {
     read_frame(state);
     const platform::WindowPixels pixels = platform::window_pixels(window);
     if (!pixels.pixels) return;
-    const platform::PictureRect rect = platform::fit_picture(pixels.width, pixels.height, width_,
-                                                             height_);
+    const platform::PictureRect rect =
+        platform::fit_picture(pixels.width, pixels.height, width_, height_);
     written_.clear();
     const bool whole_window = pixels.repaint || !(rect == scaler_.rect());
     if (whole_window) {

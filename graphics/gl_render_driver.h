@@ -58,7 +58,7 @@ class TGLRenderDriver : public TRenderDriver, public std::enable_shared_from_thi
     bool shortcuts() const { return shortcuts_; }
     // Texels multiplied by the colour, or (when the colour is white at full
     // alpha, which leaves them as they are) taken as they are.
-    void combine_texels_for_colour();
+    void combine_texels_for_color();
     // Whether a texel-for-pixel draw of an opaque picture at (left, top)
     // would only copy its texels: full colour and alpha, a blending mode
     // that lets an opaque texel through unchanged, no clip rectangle, and
@@ -101,6 +101,6 @@ class TGLRenderDriver : public TRenderDriver, public std::enable_shared_from_thi
     bool clear_pending_ = false;
     TGLState state_;
     unsigned copy_framebuffer_ = 0; // for copying texels; made on first use
-    DisplayStamp copy_framebuffer_made_;
+    TDisplayStamp copy_framebuffer_made_;
     TGLAtlas atlas_;
 };

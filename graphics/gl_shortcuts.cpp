@@ -9,7 +9,7 @@
 
 // Multiplying by white at full alpha changes no texel, but a plain texture
 // read is the cheaper shader.
-void TGLRenderDriver::combine_texels_for_colour() {
+void TGLRenderDriver::combine_texels_for_color() {
     state_.replace_texels(shortcuts_ && color_[0] == 255 && color_[1] == 255 && color_[2] == 255 &&
                           color_[3] == 255);
 }
@@ -37,8 +37,9 @@ bool TGLRenderDriver::draw_would_copy(int left, int top, int width, int height) 
     const bool passes_texels =
         blend_ == BLEND_ALPHA || blend_ == BLEND_SOLID || blend_ == BLEND_MASK;
     const bool white = color_[0] == 255 && color_[1] == 255 && color_[2] == 255 && color_[3] == 255;
-    return shortcuts_ && display_ && passes_texels && white && !state_.clip().on && left >= 0 && top >= 0 &&
-           left + width <= width_ && top + height <= height_ && gl_optional().has_framebuffers();
+    return shortcuts_ && display_ && passes_texels && white && !state_.clip().on && left >= 0 &&
+           top >= 0 && left + width <= width_ && top + height <= height_ &&
+           gl_optional().has_framebuffers();
 }
 
 // A framebuffer blit of the same size with nearest sampling is a plain copy

@@ -203,7 +203,7 @@ bool TGLTextureFrame::draw_from_atlas(TGLRenderDriver& driver, float x0, float y
     driver.settle_clear();
     driver.bind_texture(atlas_slot.texture);
     driver.enable_texturing(true);
-    driver.combine_texels_for_colour();
+    driver.combine_texels_for_color();
     driver.blend_source(opaque);
     const float page = static_cast<float>(atlas_slot.page_size);
     const float left = static_cast<float>(atlas_slot.x) / page;
@@ -240,7 +240,7 @@ void TGLTextureFrame::draw(float x0, float y0, float x1, float y1, float tx, flo
     driver->settle_clear();
     driver->bind_texture(texture);
     driver->enable_texturing(true);
-    driver->combine_texels_for_colour();
+    driver->combine_texels_for_color();
     // A filtered texture drawn texel for pixel samples only texel centres,
     // as nearest sampling does, which the software rasteriser does cheaper.
     if (filtered) {

@@ -15,8 +15,8 @@ class TGLTextureFrame : public TImageFrame {
     float u_left = 0, v_top = 0;     // always 0, 0
     float u_right = 0, v_bottom = 0; // frame size / texture size
     unsigned texture = 0;            // 0 until a draw needs it (see make_texture)
-    DisplayStamp made;         // the opening of the display it was made for
-    int width = 0, height = 0; // of the frame's pixels in the texture
+    TDisplayStamp made;              // the opening of the display it was made for
+    int width = 0, height = 0;       // of the frame's pixels in the texture
     int tex_width = 0, tex_height = 0;
     bool filtered = false;  // bilinear magnification asked for
     bool mipmapped = false; // mipmaps and trilinear minification asked for

@@ -26,8 +26,8 @@ void TGLRenderDriver::draw_wide_line(float ax, float ay, float bx, float by) {
 // colour: each pixel lands as it is, alpha and all, as glDrawPixels puts it.
 void TGLRenderDriver::draw_pixmap_as_texture(const PixmapRef& rgba, int x, int y) {
     const float matrix[4] = {ix_, iy_, jx_, jy_};
-    unsigned char colour[4];
-    std::copy(color_, color_ + 4, colour);
+    unsigned char saved[4];
+    std::copy(color_, color_ + 4, saved);
     ix_ = jy_ = 1;
     iy_ = jx_ = 0;
     std::fill(color_, color_ + 4, 255);
@@ -38,6 +38,6 @@ void TGLRenderDriver::draw_pixmap_as_texture(const PixmapRef& rgba, int x, int y
                     top + static_cast<float>(rgba->height), 0, 0);
     }
     ix_ = matrix[0], iy_ = matrix[1], jx_ = matrix[2], jy_ = matrix[3];
-    std::copy(colour, colour + 4, color_);
+    std::copy(saved, saved + 4, color_);
     gl().Color4ubv(color_);
 }

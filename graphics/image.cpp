@@ -43,7 +43,7 @@ ImageRef TImage::create(int width, int height, int frame_count, int flags, int m
     std::size_t count = frame_count > 0 ? static_cast<std::size_t>(frame_count) : 0;
     image->pixmaps.resize(count);
     image->frames.resize(count);
-    image->made.assign(count, DisplayStamp{});
+    image->made.assign(count, TDisplayStamp{});
     return image;
 }
 

@@ -18,7 +18,7 @@ class TImage {
     float handle_x = 0.0f, handle_y = 0.0f;          // pivot, in image pixels
     std::vector<PixmapRef> pixmaps;                  // per frame; Null until set
     std::vector<ImageFrameRef> frames;               // per frame; the drawable, made lazily
-    std::vector<DisplayStamp> made; // per frame; when its drawable was made
+    std::vector<TDisplayStamp> made;                 // per frame; when its drawable was made
 
     virtual ~TImage() = default;
 

@@ -16,8 +16,8 @@ void mix_bytes(const std::uint32_t* first, const std::uint32_t* second,
     const auto* b = reinterpret_cast<const std::uint8_t*>(second);
     auto* o = reinterpret_cast<std::uint8_t*>(out);
     for (int i = 0; i < width * 4; ++i)
-        o[i] = static_cast<std::uint8_t>((a[i] * first_weights[i] + b[i] * second_weights[i] + 128) >>
-                                         8);
+        o[i] = static_cast<std::uint8_t>(
+            (a[i] * first_weights[i] + b[i] * second_weights[i] + 128) >> 8);
 }
 
 // Down a column, one weight for the whole row.
@@ -92,7 +92,8 @@ void TPictureScaler::plan(int picture_width, int picture_height,
     first_weights_.clear();
     second_weights_.clear();
     for (const Tap& tap : columns_) {
-        first_weights_.insert(first_weights_.end(), 4, static_cast<std::uint16_t>(256 - tap.weight));
+        first_weights_.insert(first_weights_.end(), 4,
+                              static_cast<std::uint16_t>(256 - tap.weight));
         second_weights_.insert(second_weights_.end(), 4, static_cast<std::uint16_t>(tap.weight));
     }
 }

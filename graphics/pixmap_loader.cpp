@@ -29,7 +29,7 @@ PixmapRef load_pixmap(const std::string& url) {
             if (stream->seek(start) != start) break;
             try {
                 result = decoder->load_pixmap(stream);
-            } catch (const StreamError&) {
+            } catch (const TStreamError&) {
                 result = nullptr;
             }
             if (result) break;

@@ -41,7 +41,7 @@ void read_from_stream(png_structp png, png_bytep buffer, png_size_t length) {
     try {
         complete = read_up_to(*decoding->stream, buffer, static_cast<int>(length)) ==
                    static_cast<int>(length);
-    } catch (const StreamError&) {
+    } catch (const TStreamError&) {
         complete = false;
     }
     if (!complete) png_error(png, "short read");

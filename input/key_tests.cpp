@@ -3,7 +3,7 @@
 #include "input/input.h"
 #include "system/runtime_error.h"
 
-KeyTests::KeyTests(std::initializer_list<KeyTest> tests, bool ends_key_waits)
+TKeyTests::TKeyTests(std::initializer_list<KeyTest> tests, bool ends_key_waits)
     : tests_(tests), ends_key_waits_(ends_key_waits) {
     for (std::size_t i = 0; i < tests_.size(); ++i)
         if (tests_[i].id != static_cast<int>(i))
@@ -11,7 +11,7 @@ KeyTests::KeyTests(std::initializer_list<KeyTest> tests, bool ends_key_waits)
                                 std::to_string(i));
 }
 
-PadKeys KeyTests::pad_keys() const {
+PadKeys TKeyTests::pad_keys() const {
     // The controls meant for the first test of each key.
     auto first_test_of = [this](int code) {
         for (const KeyTest& test : tests_)
@@ -32,7 +32,7 @@ PadKeys KeyTests::pad_keys() const {
     return pad;
 }
 
-int KeyPass::hit(int id) {
+int TKeyPass::hit(int id) {
     if (id <= last_ || id >= tests_.size())
         raise_runtime_error("Key test " + std::to_string(id) + " asked out of its order");
     last_ = id;

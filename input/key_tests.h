@@ -30,10 +30,10 @@ inline constexpr PadControls left = bit(PadControl::Left), right = bit(PadContro
 
 // The key a test asks for: a fixed code, or a binding read each time, so
 // that the player's rebinding counts at once.
-class KeySource {
+class TKeySource {
   public:
-    KeySource(int code) : code_(code) {}
-    KeySource(const int* binding) : binding_(binding) {}
+    TKeySource(int code) : code_(code) {}
+    TKeySource(const int* binding) : binding_(binding) {}
     int code() const { return binding_ ? *binding_ : code_; }
 
   private:
@@ -43,15 +43,15 @@ class KeySource {
 
 struct KeyTest {
     int id; // its place in the list, said beside it so that names and places agree
-    KeySource key;
+    TKeySource key;
     PadControls meant_for = 0;
 };
 
-class KeyTests {
+class TKeyTests {
   public:
     // The tests in the order the screen asks them; each one's id is its
     // place. `ends_key_waits`: a pad press also ends a wait_key.
-    KeyTests(std::initializer_list<KeyTest> tests, bool ends_key_waits = false);
+    TKeyTests(std::initializer_list<KeyTest> tests, bool ends_key_waits = false);
 
     // What each pad control presses with the bindings of this moment.
     PadKeys pad_keys() const;
@@ -68,13 +68,13 @@ class KeyTests {
 // one already asked in the same pass is a fault of the screen's code (its
 // pad's row would no longer follow it) and raises a runtime error; tests
 // may be skipped.
-class KeyPass {
+class TKeyPass {
   public:
-    explicit KeyPass(const KeyTests& tests) : tests_(tests) {}
+    explicit TKeyPass(const TKeyTests& tests) : tests_(tests) {}
     // key_hit of the test's key.
     int hit(int id);
 
   private:
-    const KeyTests& tests_;
+    const TKeyTests& tests_;
     int last_ = -1;
 };

@@ -7,7 +7,7 @@
 namespace {
 
 PadKeysSource keys_source = nullptr;
-const KeyTests* screen_tests = nullptr;
+const TKeyTests* screen_tests = nullptr;
 
 PadKeys keys_now() {
     if (screen_tests) return screen_tests->pad_keys();
@@ -15,8 +15,7 @@ PadKeys keys_now() {
 }
 
 bool types_character(int code) {
-    return code == key::backspace || code == key::tab || code == key::enter ||
-           code == key::escape;
+    return code == key::backspace || code == key::tab || code == key::enter || code == key::escape;
 }
 
 void emit_from_pad(int id, int key) {
@@ -31,7 +30,7 @@ void set_pad_keys(PadKeysSource source) {
     if (source) platform::start_pads();
 }
 
-void set_pad_keys(const KeyTests& tests) {
+void set_pad_keys(const TKeyTests& tests) {
     keys_source = nullptr;
     screen_tests = &tests;
     platform::start_pads();

@@ -22,7 +22,7 @@ struct PadKeys {
 // key bindings as they are at that moment.
 using PadKeysSource = PadKeys (*)();
 
-class KeyTests;
+class TKeyTests;
 
 // From now on a press of any pad's control is a hit of the key that `source`
 // gives it: key_hit counts it, wait_key too where the keys say so, and
@@ -32,4 +32,4 @@ class KeyTests;
 void set_pad_keys(PadKeysSource source);
 // The same with the keys a screen's tests give the controls
 // (input/key_tests.h); the tests must outlive their use here.
-void set_pad_keys(const KeyTests& tests);
+void set_pad_keys(const TKeyTests& tests);

@@ -100,7 +100,8 @@ void show_window_pixels(Window* window, std::span<const RowSpan> spans) {
         if (bottom <= top) continue;
         rects.push_back({0, top, surface->w, bottom - top});
         if (takes_pixels_directly(surface)) continue;
-        const std::uint32_t* from = window->staging.data() + static_cast<std::size_t>(top) * surface->w;
+        const std::uint32_t* from =
+            window->staging.data() + static_cast<std::size_t>(top) * surface->w;
         SDL_ConvertPixels(surface->w, bottom - top, SDL_PIXELFORMAT_RGB888, from, surface->w * 4,
                           surface->format->format,
                           static_cast<std::uint8_t*>(surface->pixels) + top * surface->pitch,

@@ -20,17 +20,17 @@ enum PlayTest { left_test, right_test, drop_test, pause_test };
 enum PauseTest { give_up_test, resume_test };
 } // namespace
 
-const KeyTests play_keys{
+const TKeyTests play_keys{
     {left_test, &key_left, pad::left},
     {right_test, &key_right, pad::right},
     {drop_test, &key_drop, pad::a},
     {pause_test, key::p, pad::start},
 };
-const KeyTests pause_keys{
+const TKeyTests pause_keys{
     {give_up_test, key::escape, pad::b | pad::back},
     {resume_test, key::p, pad::start},
 };
-const KeyTests game_over_keys{{{0, key::enter, pad::any}}, true};
+const TKeyTests game_over_keys{{{0, key::enter, pad::any}}, true};
 
 namespace {
 
@@ -43,7 +43,7 @@ void run_pause_screen() {
     for (;;) {
         draw_pause_picture(snapshot);
         present_frame(-1);
-        KeyPass keys(pause_keys);
+        TKeyPass keys(pause_keys);
         game_aborted = keys.hit(give_up_test);
         if (keys.hit(resume_test) || game_aborted) break;
     }
@@ -106,7 +106,7 @@ void release_character_assets() {
 }
 
 bool read_play_keys() {
-    KeyPass keys(play_keys);
+    TKeyPass keys(play_keys);
     if (keys.hit(left_test) && cursor_column > 0) cursor_column -= 1;
     if (keys.hit(right_test) && cursor_column < 8) cursor_column += 1;
     if (keys.hit(drop_test)) drop_rune();

@@ -8,7 +8,7 @@
 // The play loop's key tests in the order it asks them, the pause screen's,
 // and the wait after "Game Over" (any control ends it), with what a pad's
 // controls stand for on each.
-extern const KeyTests play_keys, pause_keys, game_over_keys;
+extern const TKeyTests play_keys, pause_keys, game_over_keys;
 
 // Runs the character select and one game to its end (a full board, or
 // Escape on the pause screen).

@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
         graphics_startup();
         audio_startup();
         status = main_program();
-    } catch (const RuntimeError& error) {
+    } catch (const TRuntimeError& error) {
         std::fprintf(stderr, "%s\n", error.what());
         status = 255;
     }

@@ -5,4 +5,3 @@
 // select and one game, over and over, until the player quits. Returns the
 // program's exit status (0 when the player quits or closes the window).
 int main_program();
-

@@ -6,8 +6,8 @@
 #include "screens/character_select.h"
 #include "screens/title_menu.h"
 
-inline const KeyTests& title_pad_keys = title_keys;
-inline const KeyTests& select_pad_keys = select_keys;
-inline const KeyTests& play_pad_keys = play_keys;
-inline const KeyTests& pause_pad_keys = pause_keys;
-inline const KeyTests& game_over_pad_keys = game_over_keys;
+inline const TKeyTests& title_pad_keys = title_keys;
+inline const TKeyTests& select_pad_keys = select_keys;
+inline const TKeyTests& play_pad_keys = play_keys;
+inline const TKeyTests& pause_pad_keys = pause_keys;
+inline const TKeyTests& game_over_pad_keys = game_over_keys;

@@ -69,8 +69,9 @@ bool start_stats_log(const std::string& path, int period_ms) {
     }
     s.start = std::chrono::steady_clock::now();
     s.stopping = false;
-    std::fprintf(s.file,
-                 "# time_ms rss_kb textures underruns frames longest_frame_us late_frames shown_by\n");
+    std::fprintf(
+        s.file,
+        "# time_ms rss_kb textures underruns frames longest_frame_us late_frames shown_by\n");
     write_line(s);
     s.writer = platform::start_background_thread(
         [period = period_ms > 0 ? period_ms : 1000] { run_writer(period); });

@@ -19,10 +19,10 @@
 
 namespace {
 enum SelectTest { left_test, right_test, up_test, down_test, drop_test, enter_test };
-const KeyTests no_character_keys{{{0, key::escape, pad::back}}};
+const TKeyTests no_character_keys{{{0, key::escape, pad::back}}};
 } // namespace
 
-const KeyTests select_keys{
+const TKeyTests select_keys{
     {left_test, key::left, pad::left},
     {right_test, key::right, pad::right},
     {up_test, key::up, pad::up},
@@ -102,7 +102,7 @@ void draw_faces(const Honeycomb& comb, int cur_column, int cur_row) {
         const char* hint = "Press Escape to quit.";
         draw_text(hint, static_cast<float>(320 - text_width(hint) / 2), 246);
         present_frame(-1);
-        if (KeyPass(no_character_keys).hit(0)) break;
+        if (TKeyPass(no_character_keys).hit(0)) break;
     }
     stop_channel(channel);
     std::fprintf(stderr, "Orvessa: %s\n", message);
@@ -122,8 +122,12 @@ bool in_honeycomb(int column, int row) {
            column + row <= 8;
 }
 
-int cell_x(int column, int) { return 80 * column + 120; }
-int cell_y(int column, int row) { return 80 * row + 40 * column - 160; }
+int cell_x(int column, int) {
+    return 80 * column + 120;
+}
+int cell_y(int column, int row) {
+    return 80 * row + 40 * column - 160;
+}
 
 void move_select_cursor(int key, int& column, int& row) {
     int sum = column + row;
@@ -165,9 +169,10 @@ int run_character_select() {
         draw_image(comb.background, 0, 0, 0);
         draw_image(comb.portraits[cur_column][cur_row], 0, 0, 0);
         draw_faces(comb, cur_column, cur_row);
-        KeyPass keys(select_keys);
+        TKeyPass keys(select_keys);
         for (int arrow : {left_test, right_test, up_test, down_test})
-            if (keys.hit(arrow)) move_select_cursor(select_keys[arrow].key.code(), cur_column, cur_row);
+            if (keys.hit(arrow))
+                move_select_cursor(select_keys[arrow].key.code(), cur_column, cur_row);
         // The drop key confirms unless an arrow test above took its hit.
         if ((keys.hit(drop_test) || keys.hit(enter_test)) && comb.cell_ids[cur_column][cur_row] > 0)
             break;

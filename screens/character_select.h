@@ -16,7 +16,7 @@
 // The screen's key tests, in the order it asks them, with what a pad's
 // controls stand for; without any character to choose, Escape (a pad's
 // Back) alone, to quit.
-extern const KeyTests select_keys;
+extern const TKeyTests select_keys;
 
 // Returns the id of the chosen character. With no character at all, it says
 // so and ends the program when Escape is pressed.

@@ -84,7 +84,8 @@ void run_splash() {
     set_color(0, 0, 0);
     // No clearing: the bars grow over the last logo frame until all is black.
     for (int i = 0; i <= 30; ++i) {
-        for (int j = 0; j <= 15; ++j) draw_rect(0, static_cast<float>(30 * j), 640, static_cast<float>(i));
+        for (int j = 0; j <= 15; ++j)
+            draw_rect(0, static_cast<float>(30 * j), 640, static_cast<float>(i));
         present_frame(-1);
         pump_messages();
     }

@@ -16,16 +16,20 @@
 #include "system/timer.h"
 
 namespace {
-enum TitleTest { arrow_left_test, left_test, arrow_right_test, right_test, enter_test, escape_test };
+enum TitleTest {
+    arrow_left_test,
+    left_test,
+    arrow_right_test,
+    right_test,
+    enter_test,
+    escape_test
+};
 } // namespace
 
-const KeyTests title_keys{
-    {arrow_left_test, key::left, pad::left},
-    {left_test, &key_left, pad::left},
-    {arrow_right_test, key::right, pad::right},
-    {right_test, &key_right, pad::right},
-    {enter_test, key::enter, pad::a | pad::start},
-    {escape_test, key::escape, pad::back},
+const TKeyTests title_keys{
+    {arrow_left_test, key::left, pad::left},       {left_test, &key_left, pad::left},
+    {arrow_right_test, key::right, pad::right},    {right_test, &key_right, pad::right},
+    {enter_test, key::enter, pad::a | pad::start}, {escape_test, key::escape, pad::back},
 };
 
 namespace {
@@ -39,8 +43,12 @@ void draw_title_at(int brightness) {
 
 } // namespace
 
-int menu_left(int selection) { return (selection + 2) % 3; }
-int menu_right(int selection) { return (selection + 1) % 3; }
+int menu_left(int selection) {
+    return (selection + 2) % 3;
+}
+int menu_right(int selection) {
+    return (selection + 1) % 3;
+}
 
 void run_title_menu() {
     set_blend(3);
@@ -66,7 +74,7 @@ void run_title_menu() {
         update_sparkles();
 
         // The arrows always work; a bound key only when its arrow was not hit.
-        KeyPass keys(title_keys);
+        TKeyPass keys(title_keys);
         if (keys.hit(arrow_left_test) || keys.hit(left_test))
             menu_selection = menu_left(menu_selection);
         if (keys.hit(arrow_right_test) || keys.hit(right_test))

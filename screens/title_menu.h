@@ -8,7 +8,7 @@
 // The menu's key tests, in the order it asks them, with what a pad's
 // controls stand for: the name entry and key configuration it opens read
 // the keyboard only (a pad's A and Back type Enter and Escape there).
-extern const KeyTests title_keys;
+extern const TKeyTests title_keys;
 
 // Returns when the player starts a game, or with quit_requested set when
 // Escape was pressed.

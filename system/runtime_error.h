@@ -6,16 +6,16 @@
 #include <stdexcept>
 #include <string>
 
-class RuntimeError : public std::runtime_error {
+class TRuntimeError : public std::runtime_error {
   public:
-    explicit RuntimeError(const std::string& message) : std::runtime_error(message) {}
+    explicit TRuntimeError(const std::string& message) : std::runtime_error(message) {}
 };
 
 // A stream that failed to deliver or accept bytes. Loaders that try one
 // decoder after another treat it as "this decoder does not take the data".
-class StreamError : public RuntimeError {
+class TStreamError : public TRuntimeError {
   public:
-    explicit StreamError(const std::string& message) : RuntimeError(message) {}
+    explicit TStreamError(const std::string& message) : TRuntimeError(message) {}
 };
 
 [[noreturn]] void raise_runtime_error(const std::string& message);

@@ -4,7 +4,7 @@
 // TStreamIO holds the eight primitive operations; TByteStream builds every
 // typed read and write on top of them, little-endian throughout. Reading past
 // the end is not an error: numbers come back 0 and lines empty. A primitive
-// read or write that moves no bytes before the end raises a StreamError.
+// read or write that moves no bytes before the end raises a TStreamError.
 #pragma once
 
 #include <cstdint>
@@ -16,13 +16,13 @@ class TStreamIO {
   public:
     virtual ~TStreamIO() = default;
 
-    virtual int eof();                              // pos() == size()
-    virtual int pos();                              // -1: positions not supported
-    virtual int size();                             // 0
-    virtual int seek(int position);                 // -1: not seekable
-    virtual void flush();                           // nothing
-    virtual void close();                           // nothing
-    virtual int read(void* buffer, int count);      // raises "Stream is not readable"
+    virtual int eof();                                // pos() == size()
+    virtual int pos();                                // -1: positions not supported
+    virtual int size();                               // 0
+    virtual int seek(int position);                   // -1: not seekable
+    virtual void flush();                             // nothing
+    virtual void close();                             // nothing
+    virtual int read(void* buffer, int count);        // raises "Stream is not readable"
     virtual int write(const void* buffer, int count); // raises "Stream is not writeable"
 };
 
@@ -34,9 +34,9 @@ class TByteStream : public TStreamIO {
     virtual int write_bytes(const void* buffer, int count);
     virtual int skip_bytes(int count);
 
-    virtual int read_byte();   // unsigned
+    virtual int read_byte(); // unsigned
     virtual void write_byte(int value);
-    virtual int read_short();  // unsigned 16-bit
+    virtual int read_short(); // unsigned 16-bit
     virtual void write_short(int value);
     virtual std::int32_t read_int();
     virtual void write_int(std::int32_t value);

@@ -58,14 +58,14 @@ TEST(DecoderList, NewestDecoderFirstEachFromTheSamePlaceStreamErrorsPassedOver) 
 
     // Any other failure is not "not mine": it reaches the caller.
     ScratchFolder folder;
-    EXPECT_THROW(decode_sound(folder.write("bad", "BOOM and more")), RuntimeError);
+    EXPECT_THROW(decode_sound(folder.write("bad", "BOOM and more")), TRuntimeError);
 }
 
 TEST(DecoderList, AStreamWithoutPositionsCannotBeDecoded) {
     try {
         decode_sound(std::make_shared<NoPositions>());
         FAIL() << "no error";
-    } catch (const RuntimeError& error) {
+    } catch (const TRuntimeError& error) {
         EXPECT_STREQ(error.what(), "Stream is not seekable");
     }
 }

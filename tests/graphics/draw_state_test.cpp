@@ -168,8 +168,9 @@ TEST(SelectDisplay, ResendsTheStoredStateAndNullLeavesNoDisplay) {
     d.clear();
     select_display(scope.display());
     // Already validated: no defaults, no frames; the state goes back to the driver.
-    EXPECT_EQ(d.log(), "select_display(1)\nset_blend(1)\nset_viewport(0,0,10,10)\nset_transform(1,0,0,1)\n"
-                       "set_color(1,2,3)\nset_alpha(0.25)\n");
+    EXPECT_EQ(d.log(),
+              "select_display(1)\nset_blend(1)\nset_viewport(0,0,10,10)\nset_transform(1,0,0,1)\n"
+              "set_color(1,2,3)\nset_alpha(0.25)\n");
     EXPECT_EQ(display_width(), 640);
 }
 

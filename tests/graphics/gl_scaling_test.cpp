@@ -49,15 +49,13 @@ TGLGraphics& open_scaled(int scale, Route route) {
 }
 
 ImageRef test_image(const ScratchFolder& folder) {
-    return load_image(folder.write("p.png", png_bytes(rgb_picture(50, 30,
-                                                                  [](int x, int y) {
-                                                                      return std::uint32_t(x * 5)
-                                                                                 << 16 |
-                                                                             std::uint32_t(y * 8)
-                                                                                 << 8 |
-                                                                             99;
-                                                                  }))),
-                      -1);
+    return load_image(
+        folder.write("p.png", png_bytes(rgb_picture(50, 30,
+                                                    [](int x, int y) {
+                                                        return std::uint32_t(x * 5) << 16 |
+                                                               std::uint32_t(y * 8) << 8 | 99;
+                                                    }))),
+        -1);
 }
 
 // Every logical pixel its own colour near the top-left, flat quarters of
@@ -147,7 +145,8 @@ TEST(ScaledWindow, WholeMultiplesAreBlocksOtherSizesSmoothAndCapturesDoNotChange
         ASSERT_EQ(window->height, 960);
         for (int y = 0; y < 960; ++y)
             for (int x = 0; x < 1280; ++x)
-                ASSERT_EQ(window->read_pixel(x, y), logical->read_pixel(x / 2, y / 2)) << x << "," << y;
+                ASSERT_EQ(window->read_pixel(x, y), logical->read_pixel(x / 2, y / 2))
+                    << x << "," << y;
 
         // Three times: the same picture read back.
         open_scaled(3, route);
@@ -178,7 +177,8 @@ TEST(ScaledWindow, TheCpuShowsWhatOpenGLShowsAtEverySize) {
         int scale, width, height; // 0 x 0: as opened
     } sizes[] = {{2, 0, 0}, {3, 0, 0}, {0, 0, 0}, {3, 1400, 1000}, {3, 1700, 1100}, {2, 500, 400}};
     for (const auto& size : sizes) {
-        SCOPED_TRACE(testing::Message() << size.scale << "x, " << size.width << " x " << size.height);
+        SCOPED_TRACE(testing::Message()
+                     << size.scale << "x, " << size.width << " x " << size.height);
         PixmapRef by[2];
         for (Route route : {Route::Framebuffer, Route::Pixels}) {
             TGLGraphics& display = open_scaled(size.scale, route);
@@ -234,7 +234,8 @@ TEST(ScaledWindow, TheClipRectangleOutlivesAFlip) {
         draw_rect(0, 0, 640, 480);
         const PixmapRef clip = render_driver()->capture_pixmap(100, 100, 20, 20);
         for (int y = 0; y < 20; ++y)
-            for (int x = 0; x < 20; ++x) ASSERT_EQ(clip->read_pixel(x, y), 0xffffffffu) << x << "," << y;
+            for (int x = 0; x < 20; ++x)
+                ASSERT_EQ(clip->read_pixel(x, y), 0xffffffffu) << x << "," << y;
         EXPECT_EQ(render_driver()->capture_pixmap(99, 99, 1, 1)->read_pixel(0, 0), 0xff000000u);
         close_display();
     }

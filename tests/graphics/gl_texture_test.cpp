@@ -263,7 +263,7 @@ TEST_F(GLImages, NoTextureSizeAtAllIsAHardError) {
     try {
         image->frame(0);
         FAIL() << "no error";
-    } catch (const RuntimeError& error) {
+    } catch (const TRuntimeError& error) {
         EXPECT_STREQ(error.what(), "Unable to calculate tex size");
     }
     EXPECT_EQ(proxy.calls(), 3); // 4 x 4, 2 x 2, 1 x 1

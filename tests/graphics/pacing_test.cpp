@@ -76,8 +76,8 @@ TEST_F(Pacing, FrameCountersSeeEveryPresentAndTheLongestGapSinceTheLastLook) {
     EXPECT_EQ(take_longest_frame_interval_us(), 0);
 }
 
-TEST(FramePacer, KeepsSixtyFramesASecondOnAverage) {
-    FramePacer pacer;
+TEST(TFramePacer, KeepsSixtyFramesASecondOnAverage) {
+    TFramePacer pacer;
     std::int32_t now = 0;
     pacer.start(60, now);
     for (int frame = 0; frame < 600; ++frame) {
@@ -87,11 +87,11 @@ TEST(FramePacer, KeepsSixtyFramesASecondOnAverage) {
     EXPECT_EQ(now, 10000); // 600 frames of 1000/60 ms: exactly ten seconds
 }
 
-TEST(FramePacer, StaysExactAcrossClockWrapAndLongRuns) {
+TEST(TFramePacer, StaysExactAcrossClockWrapAndLongRuns) {
     // A run long enough that the frame count times 1000, and the elapsed
     // milliseconds times the rate, no longer fit in 32 bits; it starts just
     // before the millisecond clock wraps.
-    FramePacer pacer;
+    TFramePacer pacer;
     std::uint32_t now = 0xfffff000u;
     pacer.start(60, static_cast<std::int32_t>(now));
     const std::uint32_t start = now;
@@ -108,8 +108,8 @@ TEST(FramePacer, StaysExactAcrossClockWrapAndLongRuns) {
               static_cast<std::uint32_t>(frames * 1000 / 60));
 }
 
-TEST(FramePacer, RateZeroNeverWaits) {
-    FramePacer pacer;
+TEST(TFramePacer, RateZeroNeverWaits) {
+    TFramePacer pacer;
     pacer.start(0, 0);
     EXPECT_EQ(pacer.next_wait(1), 0);
 }

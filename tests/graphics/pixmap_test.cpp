@@ -28,7 +28,7 @@ TEST(Pixmap, SizesBeyondTwoGigabytesAreAHardErrorNotAnOverflow) {
     try {
         create_pixmap(100000, 100000, FORMAT_RGBA8888, 4);
         FAIL() << "no error";
-    } catch (const RuntimeError& error) {
+    } catch (const TRuntimeError& error) {
         EXPECT_STREQ(error.what(), "Pixmap too large");
     }
     EXPECT_EQ(create_pixmap(-3, 2, FORMAT_I8, 4)->width, 0);

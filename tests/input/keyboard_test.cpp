@@ -234,21 +234,21 @@ TEST_F(Keys, PadButtonsAndTheLeftStickPressTheirKeysOncePerPush) {
 // first, and drops where drop is; and a screen cannot ask in another order.
 TEST_F(Keys, APadFollowsTheOrderAScreenAsksItsTestsIn) {
     int shared = key::left;
-    const KeyTests left_first{{0, &shared, pad::left}, {1, &shared, pad::a}};
-    const KeyTests drop_first{{0, &shared, pad::a}, {1, &shared, pad::left}};
+    const TKeyTests left_first{{0, &shared, pad::left}, {1, &shared, pad::a}};
+    const TKeyTests drop_first{{0, &shared, pad::a}, {1, &shared, pad::left}};
     inject::Pad pad;
     pump_messages();
     set_pad_keys(left_first);
     pad.press(SDL_CONTROLLER_BUTTON_A);
-    KeyPass moving(left_first);
+    TKeyPass moving(left_first);
     EXPECT_EQ(moving.hit(0) + moving.hit(1), 0);
     set_pad_keys(drop_first);
     pad.press(SDL_CONTROLLER_BUTTON_A);
-    KeyPass dropping(drop_first);
+    TKeyPass dropping(drop_first);
     EXPECT_EQ(dropping.hit(0), 1);
-    KeyPass reordered(drop_first);
+    TKeyPass reordered(drop_first);
     reordered.hit(1);
-    EXPECT_THROW(reordered.hit(0), RuntimeError);
+    EXPECT_THROW(reordered.hit(0), TRuntimeError);
     set_pad_keys(nullptr);
 }
 

@@ -53,7 +53,7 @@ TEST(Hooks, IdsRunOutAfter255) {
         {
             try {
                 for (;;) allocate_hook_id();
-            } catch (const RuntimeError& error) {
+            } catch (const TRuntimeError& error) {
                 std::exit(std::string(error.what()) == "Too many hook ids" ? 7 : 1);
             }
         },

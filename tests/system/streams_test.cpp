@@ -197,7 +197,7 @@ TEST(MemoryStream, WriteableBlocksTakeBytesUpToTheirLength) {
     EXPECT_EQ(std::string(block, 4), "abcd");
     char out[2];
     EXPECT_EQ(stream.read(out, 2), 0) << "not readable";
-    EXPECT_THROW(stream.write_int(1), StreamError) << "full";
+    EXPECT_THROW(stream.write_int(1), TStreamError) << "full";
 }
 
 namespace {
@@ -218,13 +218,13 @@ TEST(ByteStream, ReadsAndWritesThatMoveNothingRaise) {
     try {
         stream.read_int();
         FAIL();
-    } catch (const StreamError& error) {
+    } catch (const TStreamError& error) {
         EXPECT_STREQ(error.what(), "Error reading from stream");
     }
     try {
         stream.write_int(1);
         FAIL();
-    } catch (const StreamError& error) {
+    } catch (const TStreamError& error) {
         EXPECT_STREQ(error.what(), "Error writing to stream");
     }
     EXPECT_EQ(stream.write_line("abc"), 0) << "write_line reports, never raises";
@@ -233,11 +233,11 @@ TEST(ByteStream, ReadsAndWritesThatMoveNothingRaise) {
 TEST(ByteStream, TheBareRootNeitherReadsNorWrites) {
     TByteStream bare;
     char byte;
-    EXPECT_THROW(bare.read(&byte, 1), RuntimeError);
-    EXPECT_THROW(bare.write(&byte, 1), RuntimeError);
+    EXPECT_THROW(bare.read(&byte, 1), TRuntimeError);
+    EXPECT_THROW(bare.write(&byte, 1), TRuntimeError);
     EXPECT_EQ(bare.pos(), -1);
     EXPECT_EQ(bare.seek(0), -1);
-    EXPECT_THROW(bare.read_object(), RuntimeError);
+    EXPECT_THROW(bare.read_object(), TRuntimeError);
 }
 
 TEST(OpenStream, ProtocolsAreCaseBlindButNamesAreExact) {
