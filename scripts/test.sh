@@ -2,7 +2,8 @@
 # Installs what is missing, builds everything twice (once under AddressSanitizer
 # and UndefinedBehaviorSanitizer, once as released) and runs the whole test
 # suite on both builds, with a short run of every fuzzer between the release
-# build and its tests. Ends with ctest's summary of the release build.
+# build and its tests. Then the same game for Windows: cross-built, packed
+# and tested under Wine (scripts/windows.sh, tests/e2e/windows.sh).
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 "$top/scripts/install-packages.sh"
@@ -27,3 +28,9 @@ cmake --build "$top/build" -j"$jobs"
 FUZZ_PARALLEL=2 FUZZ_BUILD_JOBS=2 "$top/scripts/fuzz.sh" 30
 
 ctest --test-dir "$top/build" --output-on-failure --no-tests=error -j"$jobs"
+
+# Windows: the cross build (its build-time generators are the release
+# build's), the zip and the setup, then their tests under Wine, with the
+# release build's tools driving them. Screenshots in build-windows/e2e-artifacts/.
+"$top/scripts/windows.sh"
+"$top/tests/e2e/windows.sh" "$top/build-windows" "$top/build" "$top/build-windows/e2e-artifacts"
