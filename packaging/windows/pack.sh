@@ -49,7 +49,7 @@ copyright() {
 stage_files() {
     rm -rf "$build/package"
     mkdir -p "$stage/chars"
-    x86_64-w64-mingw32-strip -o "$stage/orvessa.exe" "$build/orvessa.exe"
+    SOURCE_DATE_EPOCH=$epoch x86_64-w64-mingw32-strip -o "$stage/orvessa.exe" "$build/orvessa.exe"
     cp "$build"/chars/* "$stage/chars/"
     crlf <"$build/Brasswick-LICENSE.txt" >"$stage/Brasswick-LICENSE.txt"
     sed "s/@VERSION@/$version/g" "$here/README.txt" | crlf >"$stage/README.txt"
