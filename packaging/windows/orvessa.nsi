@@ -66,8 +66,15 @@ Function .onInit
     !insertmacro MULTIUSER_INIT
 FunctionEnd
 
+; The uninstaller removes the install it was started from: with one for all
+; users and one for the current user, the one whose entry names its folder.
 Function un.onInit
+    StrCpy $0 $INSTDIR
     !insertmacro MULTIUSER_UNINIT
+    ReadRegStr $1 HKCU "${UNINSTALL_KEY}" InstallLocation
+    StrCmp $1 $0 0 +2
+        Call un.MultiUser.InstallMode.CurrentUser
+    StrCpy $INSTDIR $0
 FunctionEnd
 
 Section
