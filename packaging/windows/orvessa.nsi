@@ -62,8 +62,12 @@ VIAddVersionKey LegalCopyright "Copyright 2026 ${PUBLISHER}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE English
 
+; A folder given with /D= stands: MultiUser.nsh would put its default there.
 Function .onInit
+    StrCpy $0 $INSTDIR
     !insertmacro MULTIUSER_INIT
+    StrCmp $0 "" +2
+        StrCpy $INSTDIR $0
 FunctionEnd
 
 ; The uninstaller removes the install it was started from: with one for all

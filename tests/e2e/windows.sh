@@ -7,7 +7,8 @@
 # the fuzzers' hostile corpora as the player's own characters without
 # crashing or hanging, and answers --version; a silent uninstall removes
 # every installed file and keeps %APPDATA%\Orvessa. Zip: unpacked into a
-# read-only folder, the same title, default scores and game.
+# read-only folder, the same title, default scores and game, for a player
+# whose profile folder's name has letters beyond ASCII.
 # Usage: windows.sh <cross build folder> <Linux build folder> <artifact folder>
 windows_build=$(cd "$1" && pwd)
 build=$(cd "$2" && pwd)
@@ -28,7 +29,6 @@ wait_pixels() { "$build/tests/wait_pixel" "$window" "$@" >/dev/null; }
 wait_title() { wait_pixels "$1" 262,380=115,33,35 285,379=244,230,193; }
 wait_select() { wait_pixels 20000 400,80=41,50,82 600,20=21,17,44 || fail "no select screen"; }
 wait_play() { wait_pixels 20000 575,420=250,250,225 || fail "no game ${1:-}"; }
-appdata() { winepath -u "$(wine cmd /c echo '%APPDATA%' | tr -d '\r')"; }
 
 # play EXE: starts the program from the root folder and waits for its title.
 play() {
@@ -99,9 +99,12 @@ lane() {
     trap 'kill -9 $game_pid $xvfb_pid 2>/dev/null' EXIT
     start_x
     [[ $1 == linux ]] && "$2" && return
-    export WINEPREFIX=$scratch/wine
+    # Wine names the profile folder after USER: the zip's player has letters
+    # beyond ASCII in it.
+    export WINEPREFIX=$scratch/wine USER=player
+    [[ $1 == zip ]] && USER="Zoë Łęcka"
     wineboot -i >/dev/null 2>&1 && wineserver -w
-    scores=$(appdata)/Orvessa/scores.dat
+    scores="$WINEPREFIX/drive_c/users/$USER/AppData/Roaming/Orvessa/scores.dat"
     "$2"
     echo "$lane passed"
 }
