@@ -6,8 +6,10 @@
 #   bench/side_by_side.sh [seconds of play] <program folder>[:option]... [frozen-bubble]
 #
 # A program folder holds an orvessa and its chars/ (build/, or a copy of an
-# older build); an option after a colon is passed to it ("build:--scale=1",
-# "build:--fullscreen"). All run on one 1920 x 1080 Xvfb with a window
+# older build), or an orvessa.exe and its chars/ (build-windows/), run under
+# Wine in a prefix of its own made on first use (WINEPREFIX, else one in the
+# scratch folder); an option after a colon is passed to it
+# ("build:--scale=1", "build:--fullscreen"). All run on one 1920 x 1080 Xvfb with a window
 # manager, so a window opens at twice the size unless told. For each: CPU of
 # the whole process (every thread, llvmpipe's included; utime + stime from
 # /proc/PID/stat) on the title, on the select screen and over the stretch of
@@ -70,13 +72,19 @@ play_to_game_over() {
 }
 
 measure_orvessa() {
-    local folder=$1 label=$2 option=$3 title select play
+    local folder=$1 label=$2 option=$3 title select play program=orvessa run=(env SDL_VIDEODRIVER=x11)
+    # The Windows build: the CPU is the program's own process, into which wine turns.
+    if [[ -f "$folder/orvessa.exe" ]]; then
+        program=orvessa.exe run=(env SDL_VIDEODRIVER=windows WINEDEBUG=-all wine)
+        export WINEPREFIX=${WINEPREFIX:-$scratch/wine}
+        WINEDLLOVERRIDES="mscoree=;mshtml=" wineboot -i >/dev/null 2>&1 && wineserver -w
+    fi
     rm -rf "$scratch/game"
     mkdir -p "$scratch/game"
-    cp "$folder/orvessa" "$scratch/game/"
+    cp "$folder/$program" "$scratch/game/"
     cp -r "$folder/chars" "$scratch/game/"
     seed_low_scores
-    (cd / && SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy exec "$scratch/game/orvessa" $option \
+    (cd / && SDL_AUDIODRIVER=dummy exec "${run[@]}" "$scratch/game/$program" $option \
         >"$scratch/stdout" 2>"$scratch/stderr") &
     game_pid=$!
     window=$(timeout 20 xdotool search --sync --onlyvisible --name "Orvessa" | head -n 1) ||
@@ -103,6 +111,7 @@ measure_orvessa() {
     shot "$label"
     kill -TERM "$game_pid"
     wait_exit 10
+    if [[ $program == orvessa.exe ]]; then wineserver -w; fi
 }
 
 measure_frozen_bubble() {

@@ -62,7 +62,9 @@ long resident_kb() {
 bool start_stats_log(const std::string& path, int period_ms) {
     StatsLog& s = log_state();
     if (s.writer.joinable()) return true;
-    s.file = std::fopen(path.c_str(), "a");
+    // Binary: the same bytes on every system, "\n" ending each line, for the
+    // scripts that read it.
+    s.file = std::fopen(path.c_str(), "ab");
     if (!s.file) {
         std::fprintf(stderr, "cannot write the stats log %s\n", path.c_str());
         return false;

@@ -2,7 +2,9 @@
 # Installs what is missing, builds everything twice (once under AddressSanitizer
 # and UndefinedBehaviorSanitizer, once as released) and runs the whole test
 # suite on both builds, with a short run of every fuzzer between the release
-# build and its tests, then builds the game for the browser and plays it there.
+# build and its tests. Then the same game for Windows: cross-built, packed
+# and tested under Wine (scripts/windows.sh, tests/e2e/windows.sh); last the
+# game built for the browser and played there.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 "$top/scripts/install-packages.sh"
@@ -27,6 +29,12 @@ cmake --build "$top/build" -j"$jobs"
 FUZZ_PARALLEL=2 FUZZ_BUILD_JOBS=2 "$top/scripts/fuzz.sh" 30
 
 ctest --test-dir "$top/build" --output-on-failure --no-tests=error -j"$jobs"
+
+# Windows: the cross build (its build-time generators are the release
+# build's), the zip and the setup, then their tests under Wine, with the
+# release build's tools driving them. Screenshots in build-windows/e2e-artifacts/.
+"$top/scripts/windows.sh"
+"$top/tests/e2e/windows.sh" "$top/build-windows" "$top/build" "$top/build-windows/e2e-artifacts"
 
 # The browser build (scripts/web.sh, with the release build's art generators)
 # and the game end to end in headless Chromium (tests/e2e/web.sh).

@@ -100,8 +100,8 @@ GameFileLayout find_windows_game_file_layout(const std::string& program_folder,
                                              bool program_folder_writable) {
     GameFileLayout layout;
     layout.program_folder = program_folder;
-    if (program_folder.empty() || !is_folder(program_folder + "chars") || program_folder_writable)
-        return layout;
+    if (program_folder.empty() || !is_folder(program_folder + "chars")) return layout;
+    if (program_folder_writable && !exists(program_folder + "installed.txt")) return layout;
     layout.installed = true;
     layout.installed_folder = program_folder;
     if (!roaming_data.empty())

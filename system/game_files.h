@@ -23,9 +23,12 @@
 // On Windows the installed game keeps its "chars" folder beside the program
 // (in Program Files), so the rule there is another: a "chars" folder beside
 // a program whose folder takes new files is portable; one in a folder that
-// does not (Program Files, a read-only share) is installed, with the
+// does not (Program Files, a read-only share), or beside the file
+// "installed.txt" that the setup leaves there, is installed, with the
 // characters beside the program as the installed ones and the player's
-// folder "%APPDATA%\Orvessa\".
+// folder "%APPDATA%\Orvessa\". The setup's mark matters where the folder
+// does take files: an install for one user (under %LOCALAPPDATA%), which
+// its uninstaller removes whole, and any install under Wine.
 #pragma once
 
 #include <string>

@@ -2,8 +2,10 @@
 # MinGW-w64 with POSIX threads, through the toolchain file the game's own
 # cross build uses. SDL2's defaults give WGL, WASAPI, DirectSound, winmm,
 # XInput, raw input, HIDAPI and SDL2main. GoogleTest too, for the test suites.
+# The packages ship each library's copyright and licence texts from Debian's
+# source package (share/doc/<source package>/copyright).
 binaries+=(libgtest-dev)
-libraries+=(googletest)
+libraries+=(googletest licences)
 recipe+=("$top/cmake/mingw-w64.cmake")
 
 toolchain() {
@@ -15,3 +17,10 @@ zlib_configure() { CHOST=x86_64-w64-mingw32 CC=x86_64-w64-mingw32-gcc-posix ./co
 make_tool() { make "$@"; }
 
 build_googletest() { cmake_library googletest googletest -DBUILD_GMOCK=ON -DINSTALL_GTEST=ON; }
+
+build_licences() {
+    for package in "${!wanted[@]}"; do
+        mkdir -p "$stage/share/doc/$package"
+        cp "$(tree "$package")/debian/copyright" "$stage/share/doc/$package/copyright"
+    done
+}

@@ -29,6 +29,10 @@ TEST(GameFiles, OnWindowsACopyInAFolderThatTakesNoFilesKeepsScoresInAppData) {
     EXPECT_TRUE(read_only.installed);
     EXPECT_EQ(read_only.player_folder, appdata + "/Orvessa/");
     EXPECT_EQ(read_only.installed_folder, program);
+    // The setup's mark makes a folder that takes files installed too.
+    root.write("Program Files/Orvessa/installed.txt", "by the setup");
+    EXPECT_EQ(find_windows_game_file_layout(program, appdata, true).player_folder,
+              appdata + "/Orvessa/");
     // Without characters beside it, a copy is portable as it always was.
     ScratchFolder bare;
     EXPECT_FALSE(find_windows_game_file_layout(bare.path() + "/", appdata, false).installed);
