@@ -15,6 +15,9 @@
 # /proc/PID/stat) on the title, on the select screen and over the stretch of
 # play, then the game played on to game over, back to the title and into a
 # second game, and the peak resident memory of that whole session (VmHWM).
+# Each Orvessa also logs ORVESSA_STATS into the artifacts folder, from which
+# every stretch gets its frames a second and its late frames (a frame shown
+# more than 20 ms after the one before).
 # frozen-bubble --solo gets the same stretch of play (it fires by itself) and
 # its peak over it. Needs xdotool, openbox and, for the peer, the
 # frozen-bubble package. Prints a table; measures, never judges.
@@ -38,17 +41,24 @@ say() { echo "$*" | tee -a "$report"; }
 
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$game_pid/stat"; }
 peak_kb() { awk '/^VmHWM/ { print $2 }' "/proc/$game_pid/status"; }
+# The stats log's last line: its time, frames shown and late frames so far
+# (0 0 0 for a program that keeps none).
+frame_counts() { tail -n 1 "$stats" 2>/dev/null | awk '!/^#/ { t = $1; f = $5; l = $7 } END { print t + 0, f + 0, l + 0 }'; }
 # Percent of one core used over the next $1 seconds while $2 runs (a command
-# that presses keys, or sleep).
+# that presses keys, or sleep), with the frame rate and late frames of that time.
 cpu_over() {
-    local c0 t0 c1 t1
+    local c0 t0 c1 t1 f0 f1
     c0=$(cpu_ticks)
+    f0=$(frame_counts)
     t0=$(date +%s%N)
     "${@:2}"
     c1=$(cpu_ticks)
+    f1=$(frame_counts)
     t1=$(date +%s%N)
-    awk -v c=$(( (c1 - c0) * 1000 / ticks )) -v w=$(( (t1 - t0) / 1000000 )) \
-        'BEGIN { printf "%.1f%% (%d ms CPU in %d ms)", 100 * c / w, c, w }'
+    awk -v c=$(( (c1 - c0) * 1000 / ticks )) -v w=$(( (t1 - t0) / 1000000 )) -v f0="$f0" -v f1="$f1" \
+        'BEGIN { printf "%.1f%% (%d ms CPU in %d ms)", 100 * c / w, c, w
+                 split(f0, a, " "); split(f1, b, " ")
+                 if (b[1] > a[1]) printf ", %.0f fps, %d late", (b[2] - a[2]) * 1000 / (b[1] - a[1]), b[3] - a[3] }'
 }
 # A slow player for the stretch: a move every 0.3 s, a drop every third.
 slow_play() {
@@ -71,6 +81,9 @@ play_to_game_over() {
     done
 }
 
+# The stats log's path as the program names it (a Windows path under Wine).
+stats_path() { if [[ $program == orvessa.exe ]]; then winepath -w "$1"; else echo "$1"; fi; }
+
 measure_orvessa() {
     local folder=$1 label=$2 option=$3 title select play program=orvessa run=(env SDL_VIDEODRIVER=x11)
     # The Windows build: the CPU is the program's own process, into which wine turns.
@@ -84,7 +97,9 @@ measure_orvessa() {
     cp "$folder/$program" "$scratch/game/"
     cp -r "$folder/chars" "$scratch/game/"
     seed_low_scores
-    (cd / && SDL_AUDIODRIVER=dummy exec "${run[@]}" "$scratch/game/$program" $option \
+    stats="$artifacts/$(tr ' /=' '__-' <<<"$label").stats"
+    rm -f "$stats"
+    (cd / && SDL_AUDIODRIVER=dummy ORVESSA_STATS="$(stats_path "$stats")" exec "${run[@]}" "$scratch/game/$program" $option \
         >"$scratch/stdout" 2>"$scratch/stderr") &
     game_pid=$!
     window=$(timeout 20 xdotool search --sync --onlyvisible --name "Orvessa" | head -n 1) ||
@@ -120,6 +135,7 @@ measure_frozen_bubble() {
     (cd / && SDL_AUDIODRIVER=dummy exec "$peer" --solo --no-fullscreen \
         >"$scratch/fb.out" 2>&1) &
     game_pid=$!
+    stats=/nonexistent
     sleep 8
     local play
     play=$(cpu_over "$play_seconds" sleep "$play_seconds")
