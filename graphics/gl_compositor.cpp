@@ -5,27 +5,57 @@
 
 namespace {
 
-// A colour texture of that size with a framebuffer around it, in the byte
-// order of a window's own pixels, so that copies between them convert
-// nothing. Leaves the new framebuffer bound for drawing.
-bool make_target(int width, int height, unsigned& framebuffer, unsigned& texture, TGLState& state) {
-    const GLOptionalApi& fb = gl_optional();
-    gl().GenTextures(1, &texture);
-    state.bind_texture(texture);
-    gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    gl().TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE,
-                    nullptr);
-    fb.GenFramebuffers(1, &framebuffer);
-    state.bind_draw_framebuffer(framebuffer);
-    fb.FramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
-    return fb.CheckFramebufferStatus(GL_DRAW_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
-}
+// How a picture's texture is made. One shown by blits is filtered linearly
+// and kept in the byte order of a window's own pixels, so that copies
+// between them convert nothing. One shown as a quad (WebGL, which has no
+// blits) is taken texel for pixel, and a texture of no power-of-two size is
+// only complete in WebGL when it neither repeats nor has mipmaps; WebGL
+// binds reads and draws as one.
+struct TargetForm {
+    GLint filter;
+    bool clamped;
+    GLenum byte_order;
+    GLenum binding;
+};
+const TargetForm blitted{GL_LINEAR, false, GL_BGRA, GL_DRAW_FRAMEBUFFER};
+const TargetForm drawn{GL_NEAREST, true, GL_RGBA, GL_FRAMEBUFFER};
 
 void drop_target(unsigned& framebuffer, unsigned& texture) {
     if (framebuffer) gl_optional().DeleteFramebuffers(1, &framebuffer);
     if (texture) gl().DeleteTextures(1, &texture);
     framebuffer = texture = 0;
+}
+
+void bind_target(const TargetForm& form, unsigned framebuffer, TGLState& state) {
+    if (form.binding == GL_DRAW_FRAMEBUFFER)
+        state.bind_draw_framebuffer(framebuffer);
+    else
+        state.bind_framebuffer(framebuffer);
+}
+
+// A texture of that size with a framebuffer around it, left bound; where
+// one cannot be made, neither is left.
+bool make_target(int width, int height, const TargetForm& form, unsigned& framebuffer,
+                 unsigned& texture, TGLState& state) {
+    const GLOptionalApi& fb = gl_optional();
+    gl().GenTextures(1, &texture);
+    state.bind_texture(texture);
+    gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, form.filter);
+    gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, form.filter);
+    if (form.clamped) {
+        gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    }
+    gl().TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, form.byte_order, GL_UNSIGNED_BYTE,
+                    nullptr);
+    fb.GenFramebuffers(1, &framebuffer);
+    bind_target(form, framebuffer, state);
+    fb.FramebufferTexture2D(form.binding, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
+    if (fb.CheckFramebufferStatus(form.binding) == GL_FRAMEBUFFER_COMPLETE) return true;
+    state.forget_texture(texture);
+    drop_target(framebuffer, texture);
+    bind_target(form, 0, state);
+    return false;
 }
 
 // Black where the picture does not reach: a rectangle of the window, in
@@ -45,11 +75,7 @@ bool TGLCompositor::make(int width, int height, TGLState& state) {
     if (!gl_optional().has_framebuffers() || !gl_optional().ClearBufferfv) return false;
     width_ = width;
     height_ = height;
-    if (make_target(width, height, framebuffer_, texture_, state)) return true;
-    state.forget_texture(texture_);
-    drop_target(framebuffer_, texture_);
-    state.bind_draw_framebuffer(0);
-    return false;
+    return make_target(width, height, blitted, framebuffer_, texture_, state);
 }
 
 unsigned TGLCompositor::whole_picture(int whole, TGLState& state) {
@@ -57,12 +83,9 @@ unsigned TGLCompositor::whole_picture(int whole, TGLState& state) {
         state.forget_texture(whole_texture_);
         drop_target(whole_framebuffer_, whole_texture_);
         whole_ = 0;
-        if (!make_target(width_ * whole, height_ * whole, whole_framebuffer_, whole_texture_,
-                         state)) {
-            state.forget_texture(whole_texture_);
-            drop_target(whole_framebuffer_, whole_texture_);
+        if (!make_target(width_ * whole, height_ * whole, blitted, whole_framebuffer_,
+                         whole_texture_, state))
             return 0;
-        }
         whole_ = whole;
     }
     return whole_framebuffer_;
@@ -75,24 +98,7 @@ bool TGLCompositor::make_drawn(int width, int height, TGLState& state) {
         return false;
     width_ = width;
     height_ = height;
-    gl().GenTextures(1, &texture_);
-    state.bind_texture(texture_);
-    // Shown texel for pixel; and a texture of no power-of-two size is only
-    // complete in WebGL when it neither repeats nor has mipmaps.
-    gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    gl().TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    gl().TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                    nullptr);
-    fb.GenFramebuffers(1, &framebuffer_);
-    state.bind_framebuffer(framebuffer_);
-    fb.FramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture_, 0);
-    if (fb.CheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE) return true;
-    state.forget_texture(texture_);
-    drop_target(framebuffer_, texture_);
-    state.bind_framebuffer(0);
-    return false;
+    return make_target(width, height, drawn, framebuffer_, texture_, state);
 }
 
 // The window is the picture's size: one texel on each pixel, taken as it is.
