@@ -50,11 +50,20 @@ start_x() {
 start_wm() {
     openbox >/dev/null 2>&1 &
     wm_pid=$!
-    for _ in $(seq 1 50); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && return
-        sleep 0.1
+    # Openbox names itself early in its start, and takes windows only once its
+    # event loop runs: what reaches it in between can be lost, so a window
+    # mapped then may never be shown (and SDL waits for ever for it to be).
+    # The loop runs when a change of desktop, asked until it is made, has
+    # been made; then it is undone.
+    local desktop
+    for desktop in 1 0; do
+        for _ in $(seq 1 100); do
+            xdotool set_desktop "$desktop" 2>/dev/null || true
+            sleep 0.05
+            xprop -root _NET_CURRENT_DESKTOP 2>/dev/null | grep -q "= $desktop\$" && continue 2
+        done
+        fail "the window manager does not answer"
     done
-    fail "no window manager"
 }
 
 # Starts the game from a folder other than its own; arguments are VAR=value
