@@ -8,7 +8,8 @@
 # crashing or hanging, and answers --version; a silent uninstall removes
 # every installed file and keeps %APPDATA%\Orvessa. Zip: unpacked into a
 # read-only folder, the same title, default scores and game, for a player
-# whose profile folder's name has letters beyond ASCII.
+# whose profile folder's name has letters beyond ASCII; and kills in the
+# middle of the crash-safe rewrite leave the file whole.
 # Usage: windows.sh <cross build folder> <Linux build folder> <artifact folder>
 windows_build=$(cd "$1" && pwd)
 build=$(cd "$2" && pwd)
@@ -149,6 +150,29 @@ zip_lane() {
     [[ -z $ro ]] || mount -o remount,ro "$folder"
     the_game "$(winepath -w "$folder/Orvessa/orvessa.exe")"
     quit
+    killed_while_saving
+}
+
+# Kills in the middle of saves: a program that rewrites one file for ever
+# through the game's crash-safe rewrite, by turns with two contents, killed
+# outright at staggered moments; the file must hold one of them whole each
+# time, and kills must have found a save under way (its temporary file).
+killed_while_saving() {
+    local file=$scratch/rewritten.dat writer during=0 delay
+    for delay in 0.003 0.011 0.023 0.037 0.05 0.07 0.09 0.13 0.17 0.23; do
+        rm -f "$file" "$file.new"
+        (exec wine "$windows_build/tests/rewrite_forever.exe" "$(winepath -w "$file")") &
+        writer=$!
+        for _ in $(seq 200); do [[ -e $file ]] && break || sleep 0.05; done
+        sleep "$delay"
+        kill -9 "$writer"
+        wait "$writer" 2>/dev/null || true
+        [[ -e $file.new ]] && during=$((during + 1))
+        [[ $(stat -c %s "$file") == 262144 && $(tr -d "$(head -c 1 "$file")" <"$file" | wc -c) == 0 ]] ||
+            fail "a kill in a save left the file half written"
+    done
+    echo "zip: 10 kills, $during in the middle of a save, the file whole each time"
+    ((during > 0)) || fail "no kill came in the middle of a save"
 }
 
 # What the Linux build writes on its first start.
